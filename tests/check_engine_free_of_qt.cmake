@@ -1,0 +1,13 @@
+# Fails when a file of an engine folder (src/<subsystem>/, not ui/) includes a Qt header.
+file(GLOB engine_files ${SOURCE_DIR}/*/*.cpp ${SOURCE_DIR}/*/*.h)
+set(offenders)
+foreach(f IN LISTS engine_files)
+  file(STRINGS ${f} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+  if(qt_includes)
+    list(APPEND offenders ${f})
+  endif()
+endforeach()
+if(offenders)
+  message(FATAL_ERROR "Engine files include Qt: ${offenders}")
+endif()
+message(STATUS "engine files are free of Qt")
