@@ -1,16 +1,49 @@
 #include "cli/befehle.h"
 
-#include "core/kombinatorik.h"
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+#include "cli/befehlsgruppen.h"
+#include "core/fehler.h"
 
 namespace quintaro::cli {
 
+namespace {
+struct Gruppe {
+    Befehl ausfuehren;
+    const char* hilfe;
+};
+
+const std::map<std::string, Gruppe>& Gruppen() {
+    static const std::map<std::string, Gruppe> gruppen = {
+        {"binomial", {BefehlBinomial, "binomial N K                      n über k"}},
+    };
+    return gruppen;
+}
+
+void Hilfe(std::ostream& out) {
+    out << "quintaro-cli BEFEHL ...\n\nBefehle:\n";
+    for (const auto& [name, gruppe] : Gruppen()) out << "  " << gruppe.hilfe << '\n';
+}
+}  // namespace
+
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 3 && args[0] == "binomial") {
-        out << Binomial(std::stoi(args[1]), std::stoi(args[2])) << '\n';
-        return 0;
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        Hilfe(out);
+        return args.empty() ? 1 : 0;
     }
-    err << "Unbekannter Befehl.\n";
-    return 1;
+    const auto it = Gruppen().find(args[0]);
+    if (it == Gruppen().end()) {
+        err << "Unbekannter Befehl \"" << args[0] << "\". Eine Übersicht zeigt quintaro-cli --help.\n";
+        return 1;
+    }
+    try {
+        return it->second.ausfuehren(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+        return 1;
+    }
 }
 
 }  // namespace quintaro::cli
