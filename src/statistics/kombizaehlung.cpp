@@ -127,10 +127,10 @@ TRangliste RanglisteBilden(const std::vector<std::uint32_t>& anz, int k) {
     FuerAlleKombinationen(MaxZahl, k, [&](const std::vector<int>& zahlen) {
         const std::uint32_t a = anz[index++];
         if (a < haeufigAb && a > seltenBis) return true;
-        TZahlenBits bits = 0;
-        for (int z : zahlen) bits |= TZahlenBits{1} << z;
-        if (a >= haeufigAb) liste.haeufig.push_back({bits, a});
-        if (a <= seltenBis) liste.selten.push_back({bits, a});
+        TZahlenMenge menge;
+        for (int z : zahlen) menge.hinzu(z);
+        if (a >= haeufigAb) liste.haeufig.push_back({menge, a});
+        if (a <= seltenBis) liste.selten.push_back({menge, a});
         return true;
     });
     // Within a level the lexicographic order stays.

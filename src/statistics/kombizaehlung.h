@@ -13,6 +13,8 @@
 #include <span>
 #include <vector>
 
+#include "core/zahlenmenge.h"
+
 namespace quintaro {
 
 // Number sets as bits: bit n stands for number n (1..45), as in the first word
@@ -28,7 +30,7 @@ int KombiIndex(std::span<const int> zahlen);
 // One row of a ranking; its rank is its position + 1 (equal counts still get
 // different ranks).
 struct TRangZeile {
-    TZahlenBits zahlen = 0;
+    TZahlenMenge zahlen;
     std::uint32_t anz = 0;
     friend bool operator==(const TRangZeile&, const TRangZeile&) = default;
 };

@@ -28,12 +28,7 @@ bool EnthaeltZahl(TZahlenBits menge, int n) { return (menge >> n) & 1; }
 
 }  // namespace
 
-void StatistikStart(const std::vector<TGewZahlen>& GZListe, std::vector<TGewZahlen>& GZListeSo,
-                    std::vector<TGewZahlen>& GZListeMi) {
-    GZListeSo.clear();
-    GZListeMi.clear();
-    for (const TGewZahlen& z : GZListe) (IstSonntagsZiehung(z.datum) ? GZListeSo : GZListeMi).push_back(z);
-}
+void StatistikStart(Datenbestand& daten) { ListenTeilen(daten.GZListe, daten.GZListeSo, daten.GZListeMi); }
 
 std::string_view AnsichtTitel(int v) { return Titel.at(std::size_t(v)); }
 
@@ -94,7 +89,7 @@ std::vector<TAusbleiben> TStatistik::Ausgeblieben(TZeitraum z, int v) const {
     return liste;
 }
 
-std::optional<TRangliste> TStatistik::favoriten(int k, TZeitraum z, int v, const TFortschritt& f) const {
+std::optional<TRangliste> TStatistik::Kombinationsrangliste(int k, TZeitraum z, int v, const TFortschritt& f) const {
     const Ansicht& a = ansicht(v);
     z = Begrenzt(z, v);
     const std::span<const TZahlenBits> ziehungen =
@@ -106,14 +101,14 @@ std::optional<TRangliste> TStatistik::favoriten(int k, TZeitraum z, int v, const
     return liste;
 }
 
-TRangliste TStatistik::KombinationenFavoriten(int v) const { return *favoriten(2, GanzeListe(v), v, {}); }
+TRangliste TStatistik::KombinationenFavoriten(int v) const { return *Kombinationsrangliste(2, GanzeListe(v), v); }
 
 std::optional<TRangliste> TStatistik::KombinationenFavoritenNur3(TZeitraum z, int v, const TFortschritt& f) const {
-    return favoriten(3, z, v, f);
+    return Kombinationsrangliste(3, z, v, f);
 }
 
 std::optional<TRangliste> TStatistik::KombinationenFavoritenNur4(TZeitraum z, int v, const TFortschritt& f) const {
-    return favoriten(4, z, v, f);
+    return Kombinationsrangliste(4, z, v, f);
 }
 
 std::vector<TFundstelle> TStatistik::KombisSuchen(TZeitraum z, int v) const {

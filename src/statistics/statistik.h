@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/datenbestand.h"
 #include "core/datensaetze.h"
 #include "core/zahlenmenge.h"
 #include "statistics/kombizaehlung.h"
@@ -18,10 +19,11 @@ namespace quintaro {
 constexpr int AnzahlAnsichten = 3;
 constexpr int AnzahlVorgaben = 5;
 
-// Rebuilds the Sunday and the Wednesday list from all draws: each draw goes to
-// exactly one of them (IstSonntagsZiehung), in the order of GZListe.
-void StatistikStart(const std::vector<TGewZahlen>& GZListe, std::vector<TGewZahlen>& GZListeSo,
-                    std::vector<TGewZahlen>& GZListeMi);
+// The rebuild after every load or change of the history (the program passes
+// Daten()): derives the Sunday and the Wednesday list from GZListe. Everything
+// else a statistics window shows is computed when the window is built, so an
+// open window keeps what it showed.
+void StatistikStart(Datenbestand& daten);
 
 // The heading of a view's column in the statistics window.
 std::string_view AnsichtTitel(int v);
@@ -82,8 +84,10 @@ public:
     // from the whole period has the period's length.
     std::vector<TAusbleiben> Ausgeblieben(TZeitraum z, int v) const;
 
-    // Pairs over the whole list; triples and quadruples over a period, with
-    // progress (nothing when stopped).
+    // The rankings of the combinations of k = 2..4 numbers over a period, with
+    // progress (nothing when stopped). The window ranks the pairs over the
+    // whole list and the triples and quadruples over the chosen period.
+    std::optional<TRangliste> Kombinationsrangliste(int k, TZeitraum z, int v, const TFortschritt& f = {}) const;
     TRangliste KombinationenFavoriten(int v) const;
     std::optional<TRangliste> KombinationenFavoritenNur3(TZeitraum z, int v, const TFortschritt& f = {}) const;
     std::optional<TRangliste> KombinationenFavoritenNur4(TZeitraum z, int v, const TFortschritt& f = {}) const;
@@ -118,7 +122,6 @@ private:
     };
     const Ansicht& ansicht(int v) const;
     Ansicht& ansicht(int v);
-    std::optional<TRangliste> favoriten(int k, TZeitraum z, int v, const TFortschritt& f) const;
 
     std::array<Ansicht, AnzahlAnsichten> ansichten_;
 };

@@ -27,7 +27,7 @@ inline TRangliste TabellenScan(const std::vector<TZahlenMenge>& ziehungen, int k
         std::vector<TRangZeile> zeilen;
         do {
             for (std::size_t e = 0; e < tabelle.size(); ++e)
-                if (anz[e] == m) zeilen.push_back({tabelle[e].wort(0), anz[e]});
+                if (anz[e] == m) zeilen.push_back({tabelle[e], anz[e]});
             m += schritt;
         } while (zeilen.size() <= 100);
         return zeilen;

@@ -24,39 +24,15 @@ struct KleineHistorie : testing::Test {
         Ziehung(DatumAus(2020, 3, 8), {1, 5, 12, 20, 30, 40}),
         Ziehung(DatumAus(2020, 3, 11), {2, 3, 4, 5, 6, 7}),
     };
-    std::vector<TGewZahlen> so, mi;
+    Datenbestand daten;
     TStatistik statistik = Bauen();
 
     TStatistik Bauen() {
-        StatistikStart(alle, so, mi);
-        return TStatistik(alle, so, mi);
+        daten.GZListe = alle;
+        StatistikStart(daten);
+        return TStatistik(daten.GZListe, daten.GZListeSo, daten.GZListeMi);
     }
 };
-
-TEST(StatistikStart, SortsEachDrawIntoOneDayList) {
-    struct Fall {
-        TDatum datum;
-        bool sonntag;
-    };
-    const Fall faelle[] = {
-        {DatumAus(1987, 1, 1), true},  // a Thursday, yet a Sunday draw
-        {DatumAus(1987, 1, 8), false},  // the Thursday after
-        {DatumAus(2024, 6, 2), true},   // Sunday
-        {DatumAus(2024, 6, 3), true},   // Monday
-        {DatumAus(2024, 6, 8), true},   // Saturday
-        {DatumAus(2024, 6, 4), false},  // Tuesday
-        {DatumAus(2024, 6, 5), false},  // Wednesday
-        {DatumAus(2024, 6, 7), false},  // Friday
-    };
-    std::vector<TGewZahlen> alle;
-    for (const Fall& f : faelle) alle.push_back(Ziehung(f.datum, {1, 2, 3, 4, 5, 6}));
-    std::vector<TGewZahlen> so = {Ziehung(1, {7, 8, 9, 10, 11, 12})}, mi = so;  // old content goes
-    StatistikStart(alle, so, mi);
-    std::vector<TGewZahlen> erwartetSo, erwartetMi;
-    for (const Fall& f : faelle) (f.sonntag ? erwartetSo : erwartetMi).push_back(Ziehung(f.datum, {1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(so, erwartetSo);
-    EXPECT_EQ(mi, erwartetMi);
-}
 
 TEST_F(KleineHistorie, WholeListCountsAddUpOverTheDayLists) {
     ASSERT_EQ(statistik.ZiehungsAnzahl(1), 2);
@@ -161,11 +137,11 @@ TEST_F(KleineHistorie, SearchSelectionHoldsAtMostSixAndFollowsViewZero) {
 }
 
 TEST(LetzteX, TakesTheNewestDrawsAndStartsNoEarlierThanTheOldest) {
-    const auto alle = referenz::ZufallsZiehungen(100, 3);
-    std::vector<TGewZahlen> so, mi;
-    StatistikStart(alle, so, mi);
-    so.resize(10);
-    const TStatistik statistik(alle, so, mi);
+    Datenbestand daten;
+    daten.GZListe = referenz::ZufallsZiehungen(100, 3);
+    StatistikStart(daten);
+    daten.GZListeSo.resize(10);
+    const TStatistik statistik(daten.GZListe, daten.GZListeSo, daten.GZListeMi);
     struct Fall {
         int v, k, x;
         TZeitraum zeitraum;
