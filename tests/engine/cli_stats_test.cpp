@@ -4,19 +4,14 @@
 
 #include "cli_lauf.h"
 #include "core/ziehungsdatei.h"
+#include "statistik_referenz.h"
 #include "temp_ordner.h"
 
 namespace {
 
 using quintaro::DatumAus;
 
-quintaro::TGewZahlen Ziehung(quintaro::TDatum datum, std::array<int, 6> zahlen) {
-    quintaro::TGewZahlen z;
-    z.datum = datum;
-    for (int i = 0; i < 6; ++i) z.GZ[std::size_t(i + 1)] = std::uint8_t(zahlen[std::size_t(i)]);
-    z.ZZ = 45;
-    return z;
-}
+using quintaro::referenz::Ziehung;
 
 struct CliStats : testing::Test {
     TempOrdner ordner;

@@ -3,8 +3,9 @@
 // engine (tests compare the lists, the benchmark the time): every combination
 // of the lexicographic table is tested against every draw, then the levels are
 // taken from the top (or the bottom) count until more than 100 rows are out.
-// Also random histories for both.
+// Also draws and random histories for the statistics tests.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -34,6 +35,14 @@ inline TRangliste TabellenScan(const std::vector<TZahlenMenge>& ziehungen, int k
     };
     const auto [kleinste, groesste] = std::minmax_element(anz.begin(), anz.end());
     return {stufen(*groesste, -1), stufen(*kleinste, +1)};
+}
+
+inline TGewZahlen Ziehung(TDatum datum, std::array<int, 6> zahlen, int zz = 45) {
+    TGewZahlen z;
+    z.datum = datum;
+    for (int i = 0; i < 6; ++i) z.GZ[std::size_t(i + 1)] = std::uint8_t(zahlen[std::size_t(i)]);
+    z.ZZ = std::uint8_t(zz);
+    return z;
 }
 
 // `anzahl` draws of six distinct numbers out of 1..hoechste, a draw every
