@@ -32,17 +32,31 @@ constexpr int PanelBreite = PlattenSpalten * PaarBreite + Luecke;
 constexpr int KnopfHoehe = 24;
 constexpr int PanelHoehe = PlattenZeilen * (PlattenHoehe + Luecke) + Luecke + KnopfHoehe + Luecke;
 
+// A period box holds one date per draw; its width must not depend on thousands of items.
+QComboBox* ZeitraumBox(const QString& name, QWidget* eltern) {
+    auto* box = new QComboBox(eltern);
+    box->setObjectName(name);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(10);
+    return box;
+}
+
 QString Name(const char* stamm, int ansicht, int zusatz = -1) {
     return QString::fromLatin1(stamm) + QString::number(ansicht) + (zusatz >= 0 ? QString::number(zusatz) : QString());
 }
 
-QTableView* ErgebnisGitter(QAbstractItemModel* modell, const QString& name, QWidget* eltern) {
+// The last column takes the rest of the width.
+QTableView* ErgebnisGitter(QAbstractItemModel* modell, const QString& name, std::initializer_list<int> breiten,
+                           QWidget* eltern) {
     auto* gitter = new QTableView(eltern);
     gitter->setObjectName(name);
     gitter->setModel(modell);
     gitter->verticalHeader()->hide();
+    gitter->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // a ranking may hold every combination
     gitter->verticalHeader()->setDefaultSectionSize(18);
     gitter->horizontalHeader()->setStretchLastSection(true);
+    int spalte = 0;
+    for (int breite : breiten) gitter->setColumnWidth(spalte++, breite);
     gitter->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gitter->setSelectionMode(QAbstractItemView::NoSelection);
     return gitter;
@@ -72,12 +86,10 @@ TFfrStatistik::TFfrStatistik(int ansicht, QWidget* eltern) : QWidget(eltern), Ta
     auto* zeitraum = new QGridLayout;
     zeitraum->addWidget(new QLabel(QStringLiteral("Auswertungszeitraum wählen:"), GrLeft), 0, 0, 1, 4);
     zeitraum->addWidget(new QLabel(QStringLiteral("von"), GrLeft), 1, 0);
-    combo1 = new QComboBox(GrLeft);
-    combo1->setObjectName(Name("Combo", Tag, 1));
+    combo1 = ZeitraumBox(Name("Combo", Tag, 1), GrLeft);
     zeitraum->addWidget(combo1, 1, 1);
     zeitraum->addWidget(new QLabel(QStringLiteral("bis"), GrLeft), 1, 2);
-    combo2 = new QComboBox(GrLeft);
-    combo2->setObjectName(Name("Combo", Tag, 2));
+    combo2 = ZeitraumBox(Name("Combo", Tag, 2), GrLeft);
     zeitraum->addWidget(combo2, 1, 3);
     BStart = new QToolButton(GrLeft);
     BStart->setObjectName(Name("BStart", Tag));
@@ -106,6 +118,7 @@ TFfrStatistik::TFfrStatistik(int ansicht, QWidget* eltern) : QWidget(eltern), Ta
     GAus->horizontalHeader()->hide();
     GAus->verticalHeader()->hide();
     GAus->horizontalHeader()->setDefaultSectionSize(30);
+    GAus->setColumnWidth(0, 62);
     GAus->verticalHeader()->setDefaultSectionSize(20);
     GAus->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GAus->setFixedHeight(2 * 20 + 22);
@@ -126,14 +139,17 @@ TFfrStatistik::TFfrStatistik(int ansicht, QWidget* eltern) : QWidget(eltern), Ta
 QWidget* TFfrStatistik::ranglistenSeite(int erstesGitter, int k) {
     auto* seite = new QWidget(this);
     auto* layout = new QGridLayout(seite);
+    layout->setContentsMargins(2, 2, 2, 2);
     const QString groesse = QString::number(k) + QStringLiteral("er");
     const QString titel[2] = {QStringLiteral("Die häufigsten ") + groesse, QStringLiteral("Die seltensten ") + groesse};
     for (int i = 0; i < 2; ++i) {
         const int g = erstesGitter + i;
         kombiGruppe[std::size_t(g)] = new QGroupBox(titel[i], seite);
         auto* innen = new QVBoxLayout(kombiGruppe[std::size_t(g)]);
+        innen->setContentsMargins(2, 2, 2, 2);
         ranglisten[std::size_t(g)] = new TRanglistenModell(this);
-        GKombi[std::size_t(g)] = ErgebnisGitter(ranglisten[std::size_t(g)], Name("GKombi", g, Tag), kombiGruppe[std::size_t(g)]);
+        GKombi[std::size_t(g)] = ErgebnisGitter(ranglisten[std::size_t(g)], Name("GKombi", g, Tag), {30, 86},
+                                                kombiGruppe[std::size_t(g)]);
         innen->addWidget(GKombi[std::size_t(g)]);
         layout->addWidget(kombiGruppe[std::size_t(g)], 0, i);
     }
@@ -163,6 +179,7 @@ QWidget* TFfrStatistik::ranglistenSeite(int erstesGitter, int k) {
 QWidget* TFfrStatistik::suchSeite() {
     auto* seite = new QWidget(this);
     auto* layout = new QGridLayout(seite);
+    layout->setContentsMargins(2, 2, 2, 2);
 
     auto* wahl = new QGroupBox(QStringLiteral("Kombizahlen anklicken"), seite);
     auto* wahlLayout = new QVBoxLayout(wahl);
@@ -193,7 +210,11 @@ QWidget* TFfrStatistik::suchSeite() {
     cbAuch->setObjectName(Name("cbAuch", Tag));
     cbAuch->setVisible(Tag == 0);
     wahlLayout->addWidget(cbAuch);
-    if (Tag != 0) wahlLayout->addWidget(new QLabel(QStringLiteral("Gesamtauswertung ist links im Fenster möglich"), wahl));
+    if (Tag != 0) {
+        auto* hinweis = new QLabel(QStringLiteral("Gesamtauswertung ist links im Fenster möglich"), wahl);
+        hinweis->setWordWrap(true);
+        wahlLayout->addWidget(hinweis);
+    }
     wahlLayout->addStretch();
     layout->addWidget(wahl, 0, 0);
 
@@ -205,9 +226,10 @@ QWidget* TFfrStatistik::suchSeite() {
     LErg->setAutoFillBackground(true);
     aufLayout->addWidget(LErg);
     funde = new TFundModell(this);
-    GKombi[7] = ErgebnisGitter(funde, Name("GKombi", 7, Tag), aufgetreten);
+    GKombi[7] = ErgebnisGitter(funde, Name("GKombi", 7, Tag), {24, 72}, aufgetreten);
     aufLayout->addWidget(GKombi[7]);
     layout->addWidget(aufgetreten, 0, 1);
+    layout->setColumnStretch(1, 1);
     return seite;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/spielregeln.h"
 #include "statistics/statistik.h"
+#include "statistics/ui/statistik_modelle.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,8 +26,6 @@ namespace quintaro {
 class TBKombi;
 class TBStatNr;
 class TBStatW;
-class TFundModell;
-class TRanglistenModell;
 
 class TFfrStatistik : public QWidget {
     Q_OBJECT

@@ -26,17 +26,9 @@ QVariant TErgebnisModell::headerData(int abschnitt, Qt::Orientation richtung, in
     return QAbstractTableModel::headerData(abschnitt, richtung, rolle);
 }
 
-TRanglistenModell::TRanglistenModell(QObject* eltern)
-    : TErgebnisModell({QStringLiteral("Rang"), QStringLiteral("Kombi"), QStringLiteral("Anz.")}, eltern) {}
+QStringList TRangSpalten::Spalten() { return {QStringLiteral("Rang"), QStringLiteral("Kombi"), QStringLiteral("Anz.")}; }
 
-void TRanglistenModell::setzen(std::vector<TRangZeile> zeilen) {
-    beginResetModel();
-    zeilen_ = std::move(zeilen);
-    endResetModel();
-}
-
-QString TRanglistenModell::text(int zeile, int spalte) const {
-    const TRangZeile& z = zeilen_[std::size_t(zeile)];
+QString TRangSpalten::Text(const TRangZeile& z, int zeile, int spalte) {
     switch (spalte) {
         case 0: return QString::number(zeile + 1);
         case 1: return QString::fromStdString(MengeAlsText(z.zahlen));
@@ -44,17 +36,9 @@ QString TRanglistenModell::text(int zeile, int spalte) const {
     }
 }
 
-TFundModell::TFundModell(QObject* eltern)
-    : TErgebnisModell({QStringLiteral("Nr."), QStringLiteral("Datum"), QStringLiteral("mit...")}, eltern) {}
+QStringList TFundSpalten::Spalten() { return {QStringLiteral("Nr."), QStringLiteral("Datum"), QStringLiteral("mit...")}; }
 
-void TFundModell::setzen(std::vector<TFundstelle> funde) {
-    beginResetModel();
-    funde_ = std::move(funde);
-    endResetModel();
-}
-
-QString TFundModell::text(int zeile, int spalte) const {
-    const TFundstelle& f = funde_[std::size_t(zeile)];
+QString TFundSpalten::Text(const TFundstelle& f, int zeile, int spalte) {
     switch (spalte) {
         case 0: return QString::number(zeile + 1);
         case 1: return QString::fromStdString(DatumText(f.datum));

@@ -25,28 +25,34 @@ private:
     QStringList spalten_;
 };
 
-class TRanglistenModell final : public TErgebnisModell {
-    Q_OBJECT
+// The rows of one kind: Art gives the column titles and the text of a cell.
+template <typename Zeile, typename Art>
+class TListenModell final : public TErgebnisModell {
 public:
-    explicit TRanglistenModell(QObject* eltern);
-    void setzen(std::vector<TRangZeile> zeilen);
+    explicit TListenModell(QObject* eltern) : TErgebnisModell(Art::Spalten(), eltern) {}
+    void setzen(std::vector<Zeile> zeilen) {
+        beginResetModel();
+        zeilen_ = std::move(zeilen);
+        endResetModel();
+    }
     int rowCount(const QModelIndex& = {}) const override { return int(zeilen_.size()); }
 
 private:
-    QString text(int zeile, int spalte) const override;
-    std::vector<TRangZeile> zeilen_;
+    QString text(int zeile, int spalte) const override { return Art::Text(zeilen_[std::size_t(zeile)], zeile, spalte); }
+    std::vector<Zeile> zeilen_;
 };
 
-class TFundModell final : public TErgebnisModell {
-    Q_OBJECT
-public:
-    explicit TFundModell(QObject* eltern);
-    void setzen(std::vector<TFundstelle> funde);
-    int rowCount(const QModelIndex& = {}) const override { return int(funde_.size()); }
-
-private:
-    QString text(int zeile, int spalte) const override;
-    std::vector<TFundstelle> funde_;
+struct TRangSpalten {
+    static QStringList Spalten();
+    static QString Text(const TRangZeile& z, int zeile, int spalte);
 };
+
+struct TFundSpalten {
+    static QStringList Spalten();
+    static QString Text(const TFundstelle& f, int zeile, int spalte);
+};
+
+using TRanglistenModell = TListenModell<TRangZeile, TRangSpalten>;
+using TFundModell = TListenModell<TFundstelle, TFundSpalten>;
 
 }  // namespace quintaro
