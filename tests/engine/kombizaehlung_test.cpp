@@ -66,6 +66,21 @@ TEST(Kombinationsranglisten, EqualTheTableScanOnRandomHistories) {
     }
 }
 
+// A damaged record (a number twice, 0 or beyond 45) takes part with its
+// distinct numbers 1..45, as the table scan sees it.
+TEST(Kombinationsranglisten, DamagedDrawsCountTheirValidNumbersOnly) {
+    const std::vector<TGewZahlen> liste = {referenz::Ziehung(1, {0, 5, 5, 12, 46, 200}),
+                                           referenz::Ziehung(2, {5, 12, 13, 14, 15, 16})};
+    const TStatistik statistik(liste, {}, {});
+    for (int k = 2; k <= 4; ++k) {
+        const auto erwartet = referenz::TabellenScan(referenz::Mengen(liste, 0, 1), k);
+        const auto ist = *statistik.Kombinationsrangliste(k, statistik.GanzeListe(0), 0);
+        EXPECT_EQ(ist.haeufig, erwartet.haeufig) << k;
+        EXPECT_EQ(ist.selten, erwartet.selten) << k;
+    }
+    EXPECT_EQ(statistik.StatAnzahl(0)[5], 2);
+}
+
 // Levels are taken whole: the list ends with the first level that brings it
 // past 100 rows, ranked 1, 2, 3 ... in lexicographic order within a level.
 TEST(Kombinationsranglisten, TakeWholeLevels) {

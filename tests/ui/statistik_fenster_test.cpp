@@ -105,6 +105,24 @@ TEST_F(StatistikFenster, ShowsTheWholeListsWhenBuilt) {
     }
 }
 
+// The program opens the window on its data holder; the window keeps what it
+// was built with when the history changes later.
+TEST_F(StatistikFenster, ReadsTheProgramsDrawListsOnce) {
+    const Datenbestand gesichert = Daten();
+    Daten().GZListe = referenz::ZufallsZiehungen(30, 4);
+    StatistikStart(Daten());
+    fenster = new TFStatistik;
+    fenster->show();
+    Daten().GZListe.clear();
+    StatistikStart(Daten());
+    EXPECT_EQ(Teil<QLabel>(0, "LZie0")->text(), "30");
+    EXPECT_EQ(Teil<QLabel>(2, "LZie2")->text(), "15");
+    Klick(fenster->Frame(2)->letzteX[0]);  // X=4
+    EXPECT_EQ(Teil<QLabel>(2, "LZie2")->text(), "4");
+    EXPECT_TRUE(nachrichten.meldungen.empty());
+    Daten() = gesichert;
+}
+
 TEST_F(StatistikFenster, PresetsAndPeriodBoxesRecountTheirView) {
     Bauen(referenz::ZufallsZiehungen(120, 6));
     TStatistik erwartet(daten.GZListe, daten.GZListeSo, daten.GZListeMi);
