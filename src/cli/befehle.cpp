@@ -23,6 +23,9 @@ const std::map<std::string, Gruppe>& Gruppen() {
         {"draws", {BefehlDraws, "draws list DATEI [--view all|sun|wed]\n"
                                 "  draws import CSV DATEI | draws export DATEI CSV\n"
                                 "                                    Ziehungen zeigen, einlesen, ausgeben"}},
+        {"stats", {BefehlStats, "stats freq|absence|pairs|triples|quads|search --draws DATEI [--view all|sun|wed]\n"
+                                "  [--from I --to I] [--numbers 5,12]\n"
+                                "                                    Zahlenstatistik einer Ansicht"}},
     };
     return gruppen;
 }
