@@ -18,6 +18,7 @@ struct Gruppe {
 const std::map<std::string, Gruppe>& Gruppen() {
     static const std::map<std::string, Gruppe> gruppen = {
         {"binomial", {BefehlBinomial, "binomial N K                      n über k"}},
+        {"systems", {BefehlSystems, "systems list|rows|verify|expand|test  Lotteriesysteme: Katalog, Reihen, Prüfung, Erweiterung, Systemtest"}},
     };
     return gruppen;
 }
