@@ -38,60 +38,100 @@ struct Auftrag {
 std::uint64_t Bit(int v) { return std::uint64_t{1} << v; }
 
 // Counts, for the k-sets below a fixed beginning, the best hits over the rows.
-// The walk fixes k - 1 positions; for the last one it needs no loop: with M the
-// best count of the k - 1 fixed positions and U the union of the rows reaching
-// M, a last position x gives M + 1 exactly when x lies in U.
+// The walk fixes k - 1 positions; the last one needs no walk: with M the best
+// count of the k - 1 fixed positions, a last position x gives M + 1 exactly
+// when some row reaching M contains x.
+//
+// The rows' counts are held bit-sliced: three bit planes over the rows give
+// each row's count in binary, so adding a position to all rows is a few word
+// operations, and the rows reaching the maximum fall out of the planes.
 class Zaehler {
 public:
     Zaehler(const std::vector<std::uint64_t>& reihen, int WZ)
-        : reihen_(reihen), WZ_(WZ), stand_(7, std::vector<std::uint8_t>(reihen.size())) {}
+        : WZ_(WZ),
+          W_((reihen.size() + 63) / 64),
+          spalten_(std::size_t(WZ + 1) * W_),
+          alleReihen_(W_),
+          ebenen_(7 * Ebenen * W_),
+          auswahl_(W_) {
+        for (std::size_t r = 0; r < reihen.size(); ++r) {
+            alleReihen_[r / 64] |= Bit(int(r % 64));
+            for (int x = 1; x <= WZ; ++x)
+                if ((reihen[r] >> x) & 1) spalten_[std::size_t(x) * W_ + r / 64] |= Bit(int(r % 64));
+        }
+    }
 
     void bearbeite(const Auftrag& a, Trefferzaehler& H) {
         k_ = a.k;
         H_ = &H;
-        auto& start = stand_[std::size_t(a.laenge)];
-        std::uint64_t anfang = 0;
-        for (int i = 0; i < a.laenge; ++i) anfang |= Bit(a.anfang[std::size_t(i)]);
-        for (std::size_t r = 0; r < reihen_.size(); ++r) start[r] = std::uint8_t(std::popcount(reihen_[r] & anfang));
+        std::fill_n(ebene(0), Ebenen * W_, 0);
+        for (int i = 0; i < a.laenge; ++i) dazu(i, a.anfang[std::size_t(i)]);
         gehe(a.laenge, a.anfang[std::size_t(a.laenge - 1)]);
     }
 
 private:
-    // `tiefe` positions are fixed, the last of them `letzte`; stand_[tiefe] holds
-    // each row's hits among them.
+    static constexpr std::size_t Ebenen = 3;  // counts up to 5 fixed positions
+
+    std::uint64_t* ebene(int tiefe) { return &ebenen_[std::size_t(tiefe) * Ebenen * W_]; }
+
+    // The planes of depth tiefe + 1: those of depth tiefe plus position x.
+    void dazu(int tiefe, int x) {
+        const std::uint64_t* q = ebene(tiefe);
+        std::uint64_t* z = ebene(tiefe + 1);
+        const std::uint64_t* R = &spalten_[std::size_t(x) * W_];
+        for (std::size_t w = 0; w < W_; ++w) {
+            const std::uint64_t uebertrag0 = q[w] & R[w];
+            const std::uint64_t uebertrag1 = q[W_ + w] & uebertrag0;
+            z[w] = q[w] ^ R[w];
+            z[W_ + w] = q[W_ + w] ^ uebertrag0;
+            z[2 * W_ + w] = q[2 * W_ + w] ^ uebertrag1;
+        }
+    }
+
+    // `tiefe` positions are fixed, the last of them `letzte`.
     void gehe(int tiefe, int letzte) {
-        const auto& stand = stand_[std::size_t(tiefe)];
         if (tiefe == k_ - 1) {
-            int M = 0;
-            std::uint64_t U = 0;
-            for (std::size_t r = 0; r < reihen_.size(); ++r) {
-                const int c = stand[r];
-                if (c > M) {
-                    M = c;
-                    U = reihen_[r];
-                } else if (c == M) {
-                    U |= reihen_[r];
-                }
-            }
-            const std::uint64_t darueber = (Bit(WZ_ + 1) - 1) & ~(Bit(letzte + 1) - 1);
-            const int mitM1 = std::popcount(U & darueber);
-            (*H_)[std::size_t(k_)][std::size_t(M + 1)] += mitM1;
-            (*H_)[std::size_t(k_)][std::size_t(M)] += (WZ_ - letzte) - mitM1;
+            zaehleLetzte(tiefe, letzte);
             return;
         }
-        auto& naechster = stand_[std::size_t(tiefe + 1)];
         const int hoechste = WZ_ - (k_ - tiefe - 1);
         for (int x = letzte + 1; x <= hoechste; ++x) {
-            for (std::size_t r = 0; r < reihen_.size(); ++r)
-                naechster[r] = std::uint8_t(stand[r] + ((reihen_[r] >> x) & 1));
+            dazu(tiefe, x);
             gehe(tiefe + 1, x);
         }
     }
 
-    const std::vector<std::uint64_t>& reihen_;
+    void zaehleLetzte(int tiefe, int letzte) {
+        const std::uint64_t* e = ebene(tiefe);
+        // From the highest plane down: keep the rows with the bit when any has it.
+        std::copy(alleReihen_.begin(), alleReihen_.end(), auswahl_.begin());
+        int M = 0;
+        for (int b = int(Ebenen) - 1; b >= 0; --b) {
+            const std::uint64_t* ebeneB = e + std::size_t(b) * W_;
+            std::uint64_t irgendeine = 0;
+            for (std::size_t w = 0; w < W_; ++w) irgendeine |= auswahl_[w] & ebeneB[w];
+            if (!irgendeine) continue;
+            for (std::size_t w = 0; w < W_; ++w) auswahl_[w] &= ebeneB[w];
+            M += 1 << b;
+        }
+        int mitM1 = 0;
+        for (int x = letzte + 1; x <= WZ_; ++x) {
+            const std::uint64_t* R = &spalten_[std::size_t(x) * W_];
+            std::uint64_t irgendeine = 0;
+            for (std::size_t w = 0; w < W_; ++w) irgendeine |= R[w] & auswahl_[w];
+            mitM1 += irgendeine != 0;
+        }
+        (*H_)[std::size_t(k_)][std::size_t(M + 1)] += mitM1;
+        (*H_)[std::size_t(k_)][std::size_t(M)] += (WZ_ - letzte) - mitM1;
+    }
+
     int WZ_;
+    std::size_t W_;                        // words per bit set over the rows
+    std::vector<std::uint64_t> spalten_;   // [x]: the rows holding position x
+    std::vector<std::uint64_t> alleReihen_;
+    std::vector<std::uint64_t> ebenen_;    // [tiefe][plane]: bit planes of the counts
+    std::vector<std::uint64_t> auswahl_;   // rows reaching the best count
     int k_ = 0;
-    std::vector<std::vector<std::uint8_t>> stand_;
     Trefferzaehler* H_ = nullptr;
 };
 
