@@ -92,4 +92,23 @@ std::optional<TDatum> DatumZeitAusText(std::string_view text) {
     return datum + (*stunde * 3600 + *minute * 60 + sekunde) / 86400.0;
 }
 
+std::string TausenderText(std::int64_t zahl) {
+    const std::string ziffern = std::to_string(zahl < 0 ? -(zahl + 1) + 1ULL : std::uint64_t(zahl));
+    std::string text = zahl < 0 ? "-" : "";
+    for (std::size_t i = 0; i < ziffern.size(); ++i) {
+        if (i > 0 && (ziffern.size() - i) % 3 == 0) text += '.';
+        text += ziffern[i];
+    }
+    return text;
+}
+
+std::string DezimalText(double zahl, int stellen) {
+    char puffer[64];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, zahl, std::chars_format::fixed, stellen);
+    std::string text = fehler == std::errc{} ? std::string(puffer, ende) : std::string();
+    for (char& c : text)
+        if (c == '.') c = ',';
+    return text;
+}
+
 }  // namespace quintaro

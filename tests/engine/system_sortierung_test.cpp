@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "core/fehler.h"
-#include "core/regionalformat.h"
 #include "systems/zeilensortierung.h"
 
 using namespace quintaro;
@@ -35,28 +34,6 @@ std::vector<std::string> Spalte(const Tabelle& t, std::size_t s) {
     return r;
 }
 }  // namespace
-
-TEST(ZahlAusText, ReadsGermanDecimalNumbers) {
-    const struct {
-        const char* text;
-        std::optional<double> wert;
-    } faelle[] = {
-        {"12", 12.0},     {"-3,5", -3.5}, {" +7,25 ", 7.25}, {",5", 0.5},  {"2,5E3", 2500.0},
-        {"1e-2", 0.01},   {"", {}},       {"1,2,3", {}},    {"1.5", {}},  {"abc", {}},
-        {"3 4", {}},      {"-", {}},      {"1e", {}},       {",", {}},
-    };
-    for (const auto& f : faelle) EXPECT_EQ(ZahlAusText(f.text), f.wert) << f.text;
-}
-
-TEST(DatumZeitAusText, ReadsDayMonthYearAndOptionalTime) {
-    EXPECT_EQ(DatumZeitAusText("08.09.2010"), DatumAus(2010, 9, 8));
-    EXPECT_EQ(DatumZeitAusText("8.9.2010"), DatumAus(2010, 9, 8));
-    EXPECT_EQ(DatumZeitAusText("01.01.0001"), DatumAus(1, 1, 1));
-    EXPECT_DOUBLE_EQ(*DatumZeitAusText("31.12.9999 23:59"), DatumAus(9999, 12, 31) + 1439.0 / 1440.0);
-    EXPECT_DOUBLE_EQ(*DatumZeitAusText("02.01.2020 12:00:30"), DatumAus(2020, 1, 2) + 43230.0 / 86400.0);
-    for (const char* falsch : {"31.02.2020", "1.1.", "2020-01-01", "01.01.2020 24:00", "01.01.2020 12", "x"})
-        EXPECT_FALSE(DatumZeitAusText(falsch)) << falsch;
-}
 
 TEST(ZeilenSortieren, SortsByKeyColumnsAndKeepsTheFixedColumn) {
     Tabelle t = Gitter({{"2", "b"}, {"1.000", "a"}, {"2", "a"}, {"10", "z"}, {"-1,5", "q"}});
