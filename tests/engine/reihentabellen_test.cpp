@@ -133,7 +133,7 @@ TEST(UnbedeckteTeilmengen, CountsTheSubsetsNoRowHolds) {
         {{1, 2, 3, 1, 4, 5}, 3, 5, 2, 4},        // pairs 24 25 34 35 missing
         {{1, 2, 3, 1, 2, 3}, 3, 5, 2, 7},        // a repeated row adds nothing
         {{1, 1, 2, 3, 4, 5}, 3, 5, 2, 6},        // a row with a repeated value covers only its distinct values
-        {{1, 2, 9, 3, 4, 5}, 3, 5, 2, 7},        // a value beyond WZ covers nothing
+        {{1, 2, 9, 3, 4, 5}, 3, 5, 2, 6},        // a value beyond WZ is ignored: 12 34 35 45 covered
         {{2, 1, 3}, 3, 3, 3, 0},                 // unsorted rows still count
         {{1, 2, 3, 4, 5, 6}, 6, 7, 4, 20},       // C(7,4) - C(6,4)
         {{}, 3, 10, 2, 45},

@@ -1,6 +1,11 @@
 #include "datendatei.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include "core/datei.h"
@@ -11,19 +16,44 @@ namespace systemgen {
 
 using namespace quintaro;
 
-std::vector<Reihen> EingebauteTabellen() {
+std::vector<Reihen> LiesDatendatei(const std::filesystem::path& pfad) {
     std::vector<Reihen> tabellen(AnzahlEingebauteSysteme);
+    if (DateiGroesse(pfad) < 0) return tabellen;
+    const auto inhalt = LiesDatei(pfad);
+    // The format SchreibeDatendatei writes: a line "// N" opens table N, string lines follow.
+    std::istringstream zeilen(std::string(inhalt.begin(), inhalt.end()));
+    std::vector<std::string> texte(AnzahlEingebauteSysteme);
+    int aktuell = -1;
+    bool imFeld = false;
+    for (std::string z; std::getline(zeilen, z);) {
+        if (z.starts_with("const char* const ReihentabellenText")) imFeld = true;
+        if (!imFeld) continue;
+        const auto a = z.find_first_not_of(' ');
+        if (a == std::string::npos) continue;
+        if (z.compare(a, 3, "// ") == 0) aktuell = std::stoi(z.substr(a + 3));
+        else if (z[a] == '"' && aktuell >= 0 && aktuell < AnzahlEingebauteSysteme)
+            texte[std::size_t(aktuell)] += z.substr(a + 1, z.find('"', a + 1) - a - 1);
+    }
     for (int i = 0; i < AnzahlEingebauteSysteme; ++i) {
         const auto& s = EingebauteSysteme()[std::size_t(i)];
-        const char* text = ReihentabellenText[i];
-        if (std::strlen(text) != std::size_t(s.TR) * s.RG) continue;
+        const auto& text = texte[std::size_t(i)];
+        if (text.size() != std::size_t(s.TR) * s.RG) continue;
         for (int z = 0; z < s.TR; ++z) {
             Reihe r;
-            for (int p = 0; p < s.RG; ++p) r.push_back(ReihentabellenWert(text[z * s.RG + p]));
+            for (int p = 0; p < s.RG; ++p) r.push_back(ReihentabellenWert(text[std::size_t(z * s.RG + p)]));
             tabellen[std::size_t(i)].push_back(r);
         }
     }
     return tabellen;
+}
+
+DateiSperre::DateiSperre(const std::filesystem::path& pfad)
+    : fd_(::open((pfad.string() + ".lock").c_str(), O_CREAT | O_RDWR, 0644)) {
+    if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+}
+
+DateiSperre::~DateiSperre() {
+    if (fd_ >= 0) ::close(fd_);
 }
 
 void SchreibeDatendatei(const std::filesystem::path& pfad, const std::vector<Reihen>& tabellen) {
