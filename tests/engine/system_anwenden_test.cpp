@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <random>
 
+#include "system_testhilfen.h"
 #include "systems/katalog.h"
 #include "systems/systemanwenden.h"
 #include "systems/zeilensortierung.h"
 
 using namespace quintaro;
+using testhilfen::IndexVon;
 
 namespace {
 using Reihe = std::array<std::uint8_t, 6>;
@@ -18,12 +20,6 @@ TZahlenMenge Bereich(int von, int bis) {
     return m;
 }
 
-int IndexVon(int RG, int WZ, int GA) {
-    const auto& k = SystemKatalog();
-    for (std::size_t i = 0; i < k.size(); ++i)
-        if (k[i].RG == RG && k[i].WZ == WZ && k[i].GA == GA) return int(i);
-    return -1;
-}
 
 const std::string Abbruch = "\r\rIch breche erst einmal ab.";
 }  // namespace

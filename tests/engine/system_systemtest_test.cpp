@@ -5,10 +5,12 @@
 #include <thread>
 
 #include "core/kombinatorik.h"
+#include "system_testhilfen.h"
 #include "systems/katalog.h"
 #include "systems/systemtest.h"
 
 using namespace quintaro;
+using testhilfen::IndexVon;
 
 namespace {
 std::uint64_t Maske(std::initializer_list<int> positionen) {
@@ -34,13 +36,6 @@ Trefferzaehler Einfach(const std::vector<std::uint64_t>& reihen, int WZ, int RG,
             ++H[std::size_t(k)][std::size_t(beste)];
         }
     return H;
-}
-
-int IndexVon(int RG, int WZ, int GA) {
-    const auto& k = SystemKatalog();
-    for (std::size_t i = 0; i < k.size(); ++i)
-        if (k[i].RG == RG && k[i].WZ == WZ && k[i].GA == GA) return int(i);
-    return -1;
 }
 }  // namespace
 

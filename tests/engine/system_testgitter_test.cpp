@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "systems/katalog.h"
+#include "system_testhilfen.h"
 #include "systems/systemtestgitter.h"
 
 using namespace quintaro;
@@ -32,9 +30,7 @@ TEST(Systemtestgitter, ShowsCountsPercentagesAndDashes) {
 }
 
 TEST(Systemtestgitter, FullSystemIsGreenOnTheDiagonal) {
-    const auto& k = SystemKatalog();
-    const int index = int(std::find(k.begin(), k.end(), TSysteme{6, 7, 6, 7}) - k.begin());
-    const Tabelle g = Systemtestgitter(Systemtest(index));
+    const Tabelle g = Systemtestgitter(Systemtest(testhilfen::IndexVon(6, 7, 6)));
     for (int t = 2; t <= 6; ++t) {
         EXPECT_EQ(SystemtestZellfarbe(g, 2 * t - 3, t + 1), Systemtestfarbe::Gruen) << t;
         EXPECT_EQ(g[std::size_t(2 * t - 2)][std::size_t(t + 1)], "100,00") << t;
