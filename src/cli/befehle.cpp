@@ -19,6 +19,11 @@ const std::map<std::string, Gruppe>& Gruppen() {
     static const std::map<std::string, Gruppe> gruppen = {
         {"binomial", {BefehlBinomial, "binomial N K                      n über k"}},
         {"systems", {BefehlSystems, "systems list|rows|verify|expand|test  Lotteriesysteme: Katalog, Reihen, Prüfung, Erweiterung, Systemtest"}},
+        {"classify", {BefehlClassify, "classify --row 1,2,3,4,5,6 --draw 1,2,3,4,5,6 --zz 7 --date JJJJ-MM-TT\n"
+                                      "                                    Gewinnklasse einer Reihe"}},
+        {"draws", {BefehlDraws, "draws list DATEI [--view all|sun|wed]\n"
+                                "  draws import CSV DATEI | draws export DATEI CSV\n"
+                                "                                    Ziehungen zeigen, einlesen, ausgeben"}},
     };
     return gruppen;
 }
@@ -28,6 +33,12 @@ void Hilfe(std::ostream& out) {
     for (const auto& [name, gruppe] : Gruppen()) out << "  " << gruppe.hilfe << '\n';
 }
 }  // namespace
+
+std::string AlsZeilen(std::string text) {
+    for (auto& c : text)
+        if (c == '\r') c = '\n';
+    return text;
+}
 
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -42,7 +53,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     try {
         return it->second.ausfuehren(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     } catch (const std::exception& e) {
-        err << e.what() << '\n';
+        err << AlsZeilen(e.what()) << '\n';
         return 1;
     }
 }

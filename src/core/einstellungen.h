@@ -1,0 +1,45 @@
+#pragma once
+// The settings file "Einstellungen.ini": sections of key=value lines. Unknown
+// sections and keys are kept. Every write takes effect in the file at once and
+// replaces it atomically.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quintaro {
+
+class Einstellungen {
+public:
+    // Opens the settings file of the data folder (or the given file).
+    Einstellungen();
+    explicit Einstellungen(std::filesystem::path pfad);
+
+    static bool DateiVorhanden();  // the test that (E) readers make
+
+    std::string leseText(const std::string& sektion, const std::string& schluessel, const std::string& vorgabe) const;
+    int leseZahl(const std::string& sektion, const std::string& schluessel, int vorgabe) const;
+    bool leseSchalter(const std::string& sektion, const std::string& schluessel, bool vorgabe) const;
+
+    void schreibeText(const std::string& sektion, const std::string& schluessel, const std::string& wert);
+    void schreibeZahl(const std::string& sektion, const std::string& schluessel, int wert);
+    void schreibeSchalter(const std::string& sektion, const std::string& schluessel, bool wert);
+    void loescheSektion(const std::string& sektion);
+
+private:
+    struct Eintrag {
+        std::string schluessel, wert;
+        bool roh = false;  // a line that is no key=value pair, kept as it stands
+    };
+    struct Sektion {
+        std::string name;
+        std::vector<Eintrag> eintraege;
+    };
+    const std::string* finde(const std::string& sektion, const std::string& schluessel) const;
+    void speichern() const;
+
+    std::filesystem::path pfad_;
+    std::vector<std::string> vorspann_;  // lines before the first section, kept as they are
+    std::vector<Sektion> sektionen_;
+};
+
+}  // namespace quintaro

@@ -1,0 +1,211 @@
+#include "core/formatierung.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+#include "core/fehler.h"
+
+namespace quintaro {
+
+namespace {
+Regionaleinstellungen& AktuelleRegion() {
+    static Regionaleinstellungen region;
+    return region;
+}
+
+std::string Gruppiert(unsigned long long wert) {
+    std::string ziffern = std::to_string(wert);
+    std::string text;
+    const std::size_t n = ziffern.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) text += Region().tausenderzeichen;
+        text += ziffern[i];
+    }
+    return text;
+}
+
+// Two decimals of an amount in 1/10000 euro, rounded half away from zero.
+std::string ZweiStellen(Currency betrag) {
+    const bool negativ = betrag < 0;
+    const unsigned long long betragAbs = negativ ? 0ULL - static_cast<unsigned long long>(betrag)
+                                                 : static_cast<unsigned long long>(betrag);
+    const unsigned long long cent = (betragAbs + 50) / 100;
+    std::string text = negativ && cent != 0 ? "-" : "";
+    text += Gruppiert(cent / 100) + Region().dezimalzeichen;
+    const unsigned rest = unsigned(cent % 100);
+    text += char('0' + rest / 10);
+    text += char('0' + rest % 10);
+    return text;
+}
+
+bool NurZiffern(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+std::vector<std::string_view> Teile(std::string_view text, std::string_view trenner) {
+    std::vector<std::string_view> teile;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t pos = trenner.empty() ? std::string_view::npos : text.find(trenner, start);
+        teile.push_back(text.substr(start, pos == std::string_view::npos ? std::string_view::npos : pos - start));
+        if (pos == std::string_view::npos) break;
+        start = pos + trenner.size();
+    }
+    return teile;
+}
+
+std::string MitNullen(int v, std::size_t stellen) {
+    std::string s = std::to_string(v);
+    if (s.size() < stellen) s.insert(0, stellen - s.size(), '0');
+    return s;
+}
+std::string Zweistellig(int v) { return MitNullen(v, 2); }
+std::string Vierstellig(int v) { return MitNullen(v, 4); }
+
+int JahrAusText(std::string_view text) {
+    const int wert = std::atoi(std::string(text).c_str());
+    if (text.size() > 2) return wert;
+    // Two digits: the year within 80 years back and 20 years ahead of today.
+    const int heute = KalenderTagVon(Heute()).jahr;
+    int jahr = heute / 100 * 100 + wert;
+    if (jahr > heute + 20) jahr -= 100;
+    return jahr;
+}
+}  // namespace
+
+const Regionaleinstellungen& Region() { return AktuelleRegion(); }
+void SetzeRegion(const Regionaleinstellungen& region) { AktuelleRegion() = region; }
+
+std::string ZahlMitTausendern(long long wert) {
+    if (wert < 0) return "-" + Gruppiert(0ULL - static_cast<unsigned long long>(wert));
+    return Gruppiert(static_cast<unsigned long long>(wert));
+}
+
+std::string BetragText(Currency betrag) { return ZweiStellen(betrag); }
+
+std::string WaehrungText(Currency betrag) {
+    return Region().vorWaehrung + ZweiStellen(betrag) + Region().nachWaehrung;
+}
+
+std::string QuotenText(Currency quote) {
+    // At most 10 significant digits: amounts of 100 million euro and more lose their cents.
+    const long long euro = std::llabs(quote / kCurrencyEinheit);
+    int stellen = 1;
+    for (long long e = euro; e >= 10; e /= 10) ++stellen;
+    Currency gerundet = quote;
+    if (stellen > 8) {
+        long long einheit = 100;  // one cent in 1/10000 euro
+        for (int i = 8; i < stellen; ++i) einheit *= 10;
+        gerundet = static_cast<Currency>(std::llround(double(quote) / double(einheit))) * einheit;
+    }
+    return ZweiStellen(gerundet);
+}
+
+Currency QuoteLesen(std::string_view text) {
+    std::string rein;
+    const std::string& tausender = Region().tausenderzeichen;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!tausender.empty() && text.substr(i, tausender.size()) == tausender) {
+            i += tausender.size();
+            continue;
+        }
+        rein += text[i++];
+    }
+    // Trim blanks.
+    const auto a = rein.find_first_not_of(' ');
+    const auto b = rein.find_last_not_of(' ');
+    rein = a == std::string::npos ? std::string() : rein.substr(a, b - a + 1);
+    const auto fehler = [&] {
+        return KonvertierungsFehler("\"" + std::string(text) + "\" ist kein gültiger Betrag.");
+    };
+    bool negativ = false;
+    std::string_view rest = rein;
+    if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
+        negativ = rest[0] == '-';
+        rest.remove_prefix(1);
+    }
+    const auto teile = Teile(rest, Region().dezimalzeichen);
+    if (teile.size() > 2) throw fehler();
+    const std::string_view ganz = teile[0];
+    const std::string_view bruch = teile.size() == 2 ? teile[1] : std::string_view();
+    if ((ganz.empty() && bruch.empty()) || (!ganz.empty() && !NurZiffern(ganz)) ||
+        (teile.size() == 2 && !NurZiffern(bruch)) || ganz.size() > 14)
+        throw fehler();
+    long long wert = ganz.empty() ? 0 : std::atoll(std::string(ganz).c_str()) * kCurrencyEinheit;
+    long long faktor = 1000;
+    for (std::size_t i = 0; i < bruch.size() && i < 4; ++i, faktor /= 10) wert += (bruch[i] - '0') * faktor;
+    if (bruch.size() > 4 && bruch[4] >= '5') wert += 1;  // round to 1/10000
+    return negativ ? -wert : wert;
+}
+
+bool IstDarstellbar(TDatum d) { return std::isfinite(d) && d >= -693593 && d <= 2958465; }
+
+std::string DatumText(TDatum d) {
+    if (!IstDarstellbar(d)) return "?";
+    const KalenderTag k = KalenderTagVon(d);
+    const std::string& t = Region().datumstrenner;
+    switch (Region().datumsfolge) {
+        case Regionaleinstellungen::Datumsfolge::MonatTagJahr:
+            return Zweistellig(k.monat) + t + Zweistellig(k.tag) + t + Vierstellig(k.jahr);
+        case Regionaleinstellungen::Datumsfolge::JahrMonatTag:
+            return Vierstellig(k.jahr) + t + Zweistellig(k.monat) + t + Zweistellig(k.tag);
+        case Regionaleinstellungen::Datumsfolge::TagMonatJahr:
+            break;
+    }
+    return Zweistellig(k.tag) + t + Zweistellig(k.monat) + t + Vierstellig(k.jahr);
+}
+
+std::optional<TDatum> DatumLesen(std::string_view text) {
+    const auto a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) return std::nullopt;
+    text = text.substr(a, text.find_last_not_of(' ') - a + 1);
+    const auto teile = Teile(text, Region().datumstrenner);
+    if (teile.size() != 3) return std::nullopt;
+    for (auto t : teile)
+        if (!NurZiffern(t) || t.size() > 4) return std::nullopt;
+    int tag = 0, monat = 0, jahr = 0;
+    switch (Region().datumsfolge) {
+        case Regionaleinstellungen::Datumsfolge::TagMonatJahr:
+            tag = std::atoi(std::string(teile[0]).c_str());
+            monat = std::atoi(std::string(teile[1]).c_str());
+            jahr = JahrAusText(teile[2]);
+            break;
+        case Regionaleinstellungen::Datumsfolge::MonatTagJahr:
+            monat = std::atoi(std::string(teile[0]).c_str());
+            tag = std::atoi(std::string(teile[1]).c_str());
+            jahr = JahrAusText(teile[2]);
+            break;
+        case Regionaleinstellungen::Datumsfolge::JahrMonatTag:
+            jahr = JahrAusText(teile[0]);
+            monat = std::atoi(std::string(teile[1]).c_str());
+            tag = std::atoi(std::string(teile[2]).c_str());
+            break;
+    }
+    if (!IstGueltigesDatum(jahr, monat, tag)) return std::nullopt;
+    return DatumAus(jahr, monat, tag);
+}
+
+std::string DatumISO(TDatum d) {
+    if (!IstDarstellbar(d)) return "?";
+    const KalenderTag k = KalenderTagVon(d);
+    return Vierstellig(k.jahr) + "-" + Zweistellig(k.monat) + "-" + Zweistellig(k.tag);
+}
+
+std::optional<TDatum> DatumAusISO(std::string_view text) {
+    const auto teile = Teile(text, "-");
+    if (teile.size() != 3 || teile[0].size() != 4 || teile[1].size() != 2 || teile[2].size() != 2) return std::nullopt;
+    for (auto t : teile)
+        if (!NurZiffern(t)) return std::nullopt;
+    const int jahr = std::atoi(std::string(teile[0]).c_str());
+    const int monat = std::atoi(std::string(teile[1]).c_str());
+    const int tag = std::atoi(std::string(teile[2]).c_str());
+    if (!IstGueltigesDatum(jahr, monat, tag)) return std::nullopt;
+    return DatumAus(jahr, monat, tag);
+}
+
+}  // namespace quintaro

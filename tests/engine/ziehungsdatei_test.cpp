@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/datei.h"
+#include "core/datenbestand.h"
+#include "core/fehler.h"
+#include "core/ziehungsdatei.h"
+#include "temp_ordner.h"
+
+using namespace quintaro;
+
+namespace {
+TGewZahlen Ziehung(TDatum d, std::array<int, 6> gz, int zz, int fueller = 0) {
+    TGewZahlen z;
+    z.datum = d;
+    for (int i = 0; i < 6; ++i) z.GZ[std::size_t(i + 1)] = std::uint8_t(gz[std::size_t(i)]);
+    z.ZZ = std::uint8_t(zz);
+    z.fueller = std::uint8_t(fueller);
+    return z;
+}
+}  // namespace
+
+TEST(Ziehungsdatei, RecordLayoutIsLittleEndianAndKeepsTheFiller) {
+    const TGewZahlen z = Ziehung(40429, {3, 11, 17, 28, 40, 45}, 7, 0xAB);
+    std::uint8_t b[16];
+    GewZahlenNach(z, b);
+    const std::uint8_t erwartet[16] = {0, 0, 0, 0, 0xA0, 0xBD, 0xE3, 0x40, 3, 11, 17, 28, 40, 45, 7, 0xAB};
+    EXPECT_TRUE(std::equal(b, b + 16, erwartet));
+    EXPECT_EQ(GewZahlenAus(b), z);
+}
+
+TEST(Ziehungsdatei, SavingAndLoadingRoundTripsEveryByte) {
+    TempOrdner ordner;
+    const auto datei = ordner.pfad() / "GZ.645";
+    std::vector<TGewZahlen> liste = {Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7, 9), Ziehung(40429, {8, 9, 10, 11, 12, 45}, 44)};
+    ZiehungenSpeichern(datei, liste);
+    EXPECT_EQ(DateiGroesse(datei), 32);
+    const auto geladen = ZiehungenLaden(datei);
+    EXPECT_EQ(geladen.ziehungen, liste);
+    EXPECT_TRUE(geladen.befund.inOrdnung());
+    EXPECT_FALSE(std::filesystem::exists(datei.string() + ".neu"));
+}
+
+TEST(Ziehungsdatei, MissingEmptyAndOddSizedFiles) {
+    TempOrdner ordner;
+    const auto datei = ordner.pfad() / "GZ.645";
+    EXPECT_TRUE(ZiehungenLaden(datei).ziehungen.empty());
+    SchreibeDateiAtomar(datei, Bytes{});
+    EXPECT_TRUE(ZiehungenLaden(datei).ziehungen.empty());
+
+    std::vector<TGewZahlen> liste = {Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7), Ziehung(40429, {8, 9, 10, 11, 12, 45}, 44)};
+    ZiehungenSpeichern(datei, liste);
+    Bytes roh = LiesDatei(datei);
+    roh.push_back(0x55);  // 33 bytes: two draws and a stray byte
+    SchreibeDateiAtomar(datei, roh);
+    const auto geladen = ZiehungenLaden(datei);
+    EXPECT_EQ(geladen.ziehungen.size(), 2u);
+    EXPECT_EQ(geladen.befund.restBytes, 1u);
+    EXPECT_NE(geladen.befund.meldung(datei, geladen.ziehungen).find("GZ.645"), std::string::npos);
+    EXPECT_EQ(LiesDatei(datei), roh);  // loading never changes the file
+}
+
+TEST(Ziehungsdatei, DamagedRecordsAreCountedAndTheFirstNamed) {
+    TempOrdner ordner;
+    const auto datei = ordner.pfad() / "GZ.645";
+    const std::vector<TGewZahlen> liste = {
+        Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7),
+        Ziehung(40429, {1, 2, 3, 4, 5, 46}, 7),   // number outside 1..45
+        Ziehung(40433, {1, 1, 3, 4, 5, 6}, 7),    // repeated number
+        Ziehung(40430, {1, 2, 3, 4, 5, 6}, 7),    // date not ascending
+        Ziehung(40440, {1, 2, 3, 4, 5, 6}, 6),    // Zusatzzahl among the six
+        Ziehung(std::nan(""), {1, 2, 3, 4, 5, 6}, 7),
+        Ziehung(40450, {1, 2, 3, 4, 5, 6}, 7),
+    };
+    ZiehungenSpeichern(datei, liste);
+    const auto geladen = ZiehungenLaden(datei);
+    EXPECT_EQ(geladen.ziehungen.size(), liste.size());
+    EXPECT_EQ(geladen.befund.fehlerhaft, 5u);
+    EXPECT_EQ(geladen.befund.ersterFehler, 1u);
+    const std::string meldung = geladen.befund.meldung(datei, geladen.ziehungen);
+    EXPECT_NE(meldung.find("5 Ziehungen"), std::string::npos) << meldung;
+    EXPECT_NE(meldung.find("Nr. 2 (08.09.2010)"), std::string::npos) << meldung;
+}
+
+TEST(Ziehungsdatei, ListSplitPutsSaturdayMondayAndNewYear1987OnSunday) {
+    std::vector<TGewZahlen> alle;
+    for (TDatum d : {DatumAus(1987, 1, 1), DatumAus(2003, 12, 25), DatumAus(2024, 1, 6), DatumAus(2024, 1, 8),
+                     DatumAus(2024, 1, 9), DatumAus(2024, 1, 10)})
+        alle.push_back(Ziehung(d, {1, 2, 3, 4, 5, 6}, 7));
+    std::vector<TGewZahlen> so, mi;
+    ListenTeilen(alle, so, mi);
+    ASSERT_EQ(so.size(), 3u);
+    ASSERT_EQ(mi.size(), 3u);
+    EXPECT_EQ(so[0].datum, DatumAus(1987, 1, 1));
+    EXPECT_EQ(mi[0].datum, DatumAus(2003, 12, 25));
+    EXPECT_EQ(mi[1].datum, DatumAus(2024, 1, 9));  // a Tuesday draw
+}
+
+TEST(Ziehungsdatei, FailedSaveLeavesTheOldFileWhole) {
+    TempOrdner ordner;
+    const auto datei = ordner.pfad() / "GZ.645";
+    ZiehungenSpeichern(datei, {Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7)});
+    std::filesystem::create_directory(datei.string() + ".neu");  // the side file cannot be created
+    EXPECT_THROW(ZiehungenSpeichern(datei, {}), DateiFehler);
+    EXPECT_EQ(DateiGroesse(datei), 16);
+}
