@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <sstream>
 #include <stdexcept>
 
 #include "cli/argumente.h"
@@ -98,10 +97,7 @@ int Erweitern(const Argumente& a, std::ostream& out, std::ostream& err) {
     const TZahlenMenge bank = a.hat("bank") ? Zahlen(*a.option("bank"), "--bank") : TZahlenMenge{};
     const TSystemAnwendung ergebnis = SystemAnwenden(index, wahl, bank);
     if (!ergebnis.gelungen()) {
-        std::string text = ergebnis.ablehnung;
-        for (auto& c : text)
-            if (c == '\r') c = '\n';
-        err << text << '\n';
+        err << AlsZeilen(ergebnis.ablehnung) << '\n';
         return 1;
     }
     for (const auto& reihe : ergebnis.reihen) out << Zeile(reihe) << '\n';

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/regionalformat.h"
+#include "core/formatierung.h"
 
 namespace quintaro {
 
@@ -24,10 +24,10 @@ Tabelle Systemtestgitter(const Systemtestergebnis& e) {
         auto& anzahlen = g[std::size_t(2 * k - 3)];
         auto& anteile = g[std::size_t(2 * k - 2)];
         const std::int64_t mengen = e.kombinationen[std::size_t(k)];
-        anzahlen[1] = TausenderText(mengen);
+        anzahlen[1] = ZahlMitTausendern(mengen);
         for (int m = 1; m <= k; ++m) {
             const std::int64_t h = e.H[std::size_t(k)][std::size_t(m)];
-            anzahlen[std::size_t(m + 1)] = h > 0 ? TausenderText(h) : "---";
+            anzahlen[std::size_t(m + 1)] = h > 0 ? ZahlMitTausendern(h) : "---";
             anteile[std::size_t(m + 1)] = h > 0 ? DezimalText(double(h) / double(mengen) * 100.0, 2) : "---";
         }
     }
@@ -38,7 +38,7 @@ Systemtestfarbe SystemtestZellfarbe(const Tabelle& g, int zeile, int spalte) {
     const auto& reihe = g[std::size_t(zeile)];
     const std::string& text = reihe[std::size_t(spalte)];
     const bool anteilzeile = zeile % 2 == 0;
-    if (anteilzeile && text == "100,00") return Systemtestfarbe::Gruen;
+    if (anteilzeile && text == DezimalText(100.0, 2)) return Systemtestfarbe::Gruen;
     if (spalte >= 2 && !text.empty() && text == reihe[1]) return Systemtestfarbe::Gruen;
     return anteilzeile ? Systemtestfarbe::Hellorange : Systemtestfarbe::Weiss;
 }

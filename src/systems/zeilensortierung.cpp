@@ -7,7 +7,7 @@
 
 #include "core/datum.h"
 #include "core/fehler.h"
-#include "core/regionalformat.h"
+#include "core/formatierung.h"
 
 namespace quintaro {
 
@@ -66,15 +66,17 @@ Schluessel LeererSchluessel(Sortiertyp typ, bool niedrig, bool zahlExtrem) {
 Schluessel SchluesselAus(const std::string& zelle, Sortiertyp typ) {
     switch (typ) {
         case Sortiertyp::Zahl: {
-            std::string ohnePunkte;
-            for (char c : zelle)
-                if (c != '.') ohnePunkte += c;
-            const auto wert = ZahlAusText(ohnePunkte);
+            // Thousands separators are dropped before reading.
+            std::string ohneTausender = zelle;
+            const std::string& tausender = Region().tausenderzeichen;
+            for (std::size_t p; !tausender.empty() && (p = ohneTausender.find(tausender)) != std::string::npos;)
+                ohneTausender.erase(p, tausender.size());
+            const auto wert = ZahlLesen(ohneTausender);
             if (!wert) throw KonvertierungsFehler("Werte entsprechen nicht dem Typ Zahl");
             return *wert;
         }
         case Sortiertyp::DatumZeit: {
-            const auto wert = DatumZeitAusText(zelle);
+            const auto wert = DatumZeitLesen(zelle);
             if (!wert) throw KonvertierungsFehler("Werte entsprechen nicht dem Typ Datum/Zeit");
             return *wert;
         }

@@ -25,7 +25,8 @@ struct Sortierauftrag {
     bool leereZahlExtrem = true;           // false: an empty number cell counts as 0
 };
 
-// Sorts rows ersteZeile..letzteZeile. Wrong arguments throw std::invalid_argument
+// Sorts rows ersteZeile..letzteZeile; numbers and dates are read with the
+// regional settings (thousands separators dropped). Wrong arguments throw std::invalid_argument
 // ("Falsche Zeilenangabe", "Falsche Anzahl bei Sortiertyp", "Falsche Spaltenangabe");
 // a key cell that does not read as its type throws KonvertierungsFehler ("Werte
 // entsprechen nicht dem Typ Zahl" / "... Datum/Zeit"). Every key is read before

@@ -5,38 +5,26 @@
 #include <sstream>
 #include <sys/wait.h>
 
-using namespace std::string_literals;
+#include "cli_lauf.h"
 
 namespace {
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-// Runs quintaro-cli with the arguments; stderr goes through a temporary file.
-Lauf Cli(const std::string& argumente) {
-    const std::string fehlerDatei = ::testing::TempDir() + "system_cli_stderr.txt";
-    const std::string befehl = std::string(QUINTARO_CLI) + " " + argumente + " 2>" + fehlerDatei;
-    Lauf l;
-    FILE* p = popen(befehl.c_str(), "r");
-    char puffer[4096];
-    while (std::size_t n = std::fread(puffer, 1, sizeof puffer, p)) l.aus.append(puffer, n);
-    l.status = WEXITSTATUS(pclose(p));
-    std::ifstream f(fehlerDatei);
-    l.fehler.assign(std::istreambuf_iterator<char>(f), {});
-    return l;
-}
-
 std::vector<std::string> Zeilen(const std::string& text) {
     std::vector<std::string> z;
     std::istringstream in(text);
     for (std::string zeile; std::getline(in, zeile);) z.push_back(zeile);
     return z;
 }
+
+std::vector<std::string> Woerter(const std::string& befehl) {
+    std::vector<std::string> w;
+    std::istringstream in(befehl);
+    for (std::string wort; in >> wort;) w.push_back(wort);
+    return w;
+}
 }  // namespace
 
 TEST(SystemsCli, ListsTheCatalogueWithTicketCodes) {
-    const Lauf l = Cli("systems list");
+    const CliLauf l = Cli({"systems", "list"});
     ASSERT_EQ(l.status, 0) << l.fehler;
     const auto z = Zeilen(l.aus);
     ASSERT_EQ(z.size(), 425u);
@@ -62,7 +50,7 @@ TEST(SystemsCli, ShowsRowTablesAndExpansions) {
         {"systems test 348", ""},  // five bankers: nothing to test
     };
     for (const auto& f : faelle) {
-        const Lauf l = Cli(f.argumente);
+        const CliLauf l = Cli(Woerter(f.argumente));
         EXPECT_EQ(l.status, 0) << f.argumente << ": " << l.fehler;
         EXPECT_EQ(l.aus, f.aus) << f.argumente;
     }
@@ -84,7 +72,7 @@ TEST(SystemsCli, RefusesWithAGermanMessage) {
         {"systems test x", "\"x\" ist keine ganze Zahl (INDEX).\n"},
     };
     for (const auto& f : faelle) {
-        const Lauf l = Cli(f.argumente);
+        const CliLauf l = Cli(Woerter(f.argumente));
         EXPECT_EQ(l.status, 1) << f.argumente;
         EXPECT_EQ(l.aus, "") << f.argumente;
         EXPECT_EQ(l.fehler, f.fehler) << f.argumente;
@@ -92,7 +80,7 @@ TEST(SystemsCli, RefusesWithAGermanMessage) {
 }
 
 TEST(SystemsCli, VerifyListsEveryBuiltInTableAndNamesTheFailures) {
-    const Lauf l = Cli("systems verify");
+    const CliLauf l = Cli({"systems", "verify"});
     const auto z = Zeilen(l.aus);
     ASSERT_EQ(z.size(), 348u);
     EXPECT_EQ(z[0], "0\t3\t4\t2\t3\t0");
@@ -111,4 +99,25 @@ TEST(SystemsCli, VerifyListsEveryBuiltInTableAndNamesTheFailures) {
             }
         }
     }
+}
+
+TEST(SystemsCli, TheProgramExitsWithTheStatusAndWritesRefusalsToStderr) {
+    const std::string fehlerDatei = ::testing::TempDir() + "systems_cli_stderr.txt";
+    const auto lauf = [&](const std::string& argumente, std::string& aus, std::string& fehler) {
+        FILE* p = popen((std::string(QUINTARO_CLI) + " " + argumente + " 2>" + fehlerDatei).c_str(), "r");
+        char puffer[4096];
+        aus.clear();
+        while (std::size_t n = std::fread(puffer, 1, sizeof puffer, p)) aus.append(puffer, n);
+        const int status = WEXITSTATUS(pclose(p));
+        std::ifstream f(fehlerDatei);
+        fehler.assign(std::istreambuf_iterator<char>(f), {});
+        return status;
+    };
+    std::string aus, fehler;
+    EXPECT_EQ(lauf("systems expand 0 --wahl 5,10,15,20 --bank 1,2,3", aus, fehler), 0);
+    EXPECT_EQ(aus, "1,2,3,5,10,15\n1,2,3,5,10,20\n1,2,3,5,15,20\n");
+    EXPECT_EQ(fehler, "");
+    EXPECT_EQ(lauf("systems expand 0 --wahl 5,10,15,20 --bank 1", aus, fehler), 1);
+    EXPECT_EQ(aus, "");
+    EXPECT_EQ(fehler, "Bitte wählen Sie oben 4 Tippahlen und 3 Bankzahlen.\n\nIch breche erst einmal ab.\n");
 }

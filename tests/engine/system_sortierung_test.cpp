@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/fehler.h"
+#include "core/formatierung.h"
 #include "systems/zeilensortierung.h"
 
 using namespace quintaro;
@@ -160,4 +161,15 @@ TEST(ZeilenSortieren, SortsARangeStartingAtRowZero) {
     a.ersteZeile = 0;
     ZeilenSortieren(t, a);
     EXPECT_EQ(t, (Tabelle{{"x", "1"}, {"y", "2"}, {"z", "0"}}));
+}
+
+TEST(ZeilenSortieren, ReadsNumbersWithTheRegionsSeparators) {
+    Regionaleinstellungen englisch;
+    englisch.dezimalzeichen = ".";
+    englisch.tausenderzeichen = ",";
+    SetzeRegion(englisch);
+    Tabelle t = Gitter({{"1,000.5", ""}, {"-2.25", ""}, {"30", ""}});
+    ZeilenSortieren(t, Auftrag({1}, {Sortiertyp::Zahl}, 3));
+    SetzeRegion(Regionaleinstellungen{});
+    EXPECT_EQ(Spalte(t, 1), (std::vector<std::string>{"-2.25", "30", "1,000.5"}));
 }
