@@ -5,9 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
 
 #include "app/ui/fensterverwaltung.h"
 #include "app/ui/hilfe.h"
+#include "app/ui/nachrichten.h"
 #include "app/ui/systemdienste.h"
 #include "app/ui/werkzeugleiste.h"
 #include "core/datenbestand.h"
@@ -37,6 +40,20 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
     auswertung->setObjectName("PAuswertung");
     layout->addWidget(auswertung, 1);
     setCentralWidget(mitte);
+
+    // The maker's home page, at the foot of the window.
+    auto* image3 = new QPushButton("Quintaro im Internet", this);
+    image3->setObjectName("Image3");
+    image3->setFlat(true);
+    image3->setCursor(Qt::PointingHandCursor);
+    image3->setStyleSheet("QPushButton { color: #1a4f9c; text-decoration: underline; border: none; }");
+    statusBar()->addPermanentWidget(image3);
+    connect(image3, &QPushButton::clicked, this, [this] {
+        if (InternetVerbunden())
+            WebseiteOeffnen(HerstellerAdresse);
+        else
+            Nachrichten().information(this, "Für den Aufruf der Quintaro-Homepage muss eine Verbindung zum Internet bestehen.");
+    });
 
     WerkzeugleisteAnbringen(this, std::nullopt, 1020);
     baueMenue();
