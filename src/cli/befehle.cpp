@@ -18,6 +18,7 @@ struct Gruppe {
 const std::map<std::string, Gruppe>& Gruppen() {
     static const std::map<std::string, Gruppe> gruppen = {
         {"binomial", {BefehlBinomial, "binomial N K                      n über k"}},
+        {"systems", {BefehlSystems, "systems list|rows|verify|expand|test  Lotteriesysteme: Katalog, Reihen, Prüfung, Erweiterung, Systemtest"}},
         {"classify", {BefehlClassify, "classify --row 1,2,3,4,5,6 --draw 1,2,3,4,5,6 --zz 7 --date JJJJ-MM-TT\n"
                                       "                                    Gewinnklasse einer Reihe"}},
         {"draws", {BefehlDraws, "draws list DATEI [--view all|sun|wed]\n"

@@ -9,6 +9,7 @@ namespace quintaro::cli {
 
 using Befehl = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+int BefehlSystems(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlBinomial(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlClassify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlDraws(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

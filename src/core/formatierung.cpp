@@ -1,5 +1,6 @@
 #include "core/formatierung.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -143,6 +144,57 @@ Currency QuoteLesen(std::string_view text) {
     return negativ ? -wert : wert;
 }
 
+std::optional<double> ZahlLesen(std::string_view text) {
+    const auto a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) return std::nullopt;
+    text = text.substr(a, text.find_last_not_of(' ') - a + 1);
+    // Rewrite into the form from_chars reads, checking the shape on the way.
+    std::string form;
+    std::size_t i = 0;
+    const auto ziffern = [&] {
+        std::size_t n = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++n) form += text[i];
+        return n;
+    };
+    if (text[0] == '+' || text[0] == '-') {
+        if (text[0] == '-') form += '-';
+        ++i;
+    }
+    std::size_t stellen = ziffern();
+    const std::string& komma = Region().dezimalzeichen;
+    if (!komma.empty() && text.substr(i, komma.size()) == komma) {
+        form += '.';
+        i += komma.size();
+        stellen += ziffern();
+    }
+    if (stellen == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        form += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) form += text[i++];
+        if (ziffern() == 0) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    double wert = 0;
+    const auto [ende, fehler] = std::from_chars(form.data(), form.data() + form.size(), wert);
+    if (fehler != std::errc{} || ende != form.data() + form.size()) return std::nullopt;
+    return wert;
+}
+
+std::string DezimalText(double wert, int stellen) {
+    char puffer[400];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+    if (fehler != std::errc{}) return "?";
+    std::string text;
+    for (const char* c = puffer; c != ende; ++c) {
+        if (*c == '.')
+            text += Region().dezimalzeichen;
+        else
+            text += *c;
+    }
+    return text;
+}
+
 bool IstDarstellbar(TDatum d) { return std::isfinite(d) && d >= -693593 && d <= 2958465; }
 
 std::string DatumText(TDatum d) {
@@ -188,6 +240,26 @@ std::optional<TDatum> DatumLesen(std::string_view text) {
     }
     if (!IstGueltigesDatum(jahr, monat, tag)) return std::nullopt;
     return DatumAus(jahr, monat, tag);
+}
+
+std::optional<TDatum> DatumZeitLesen(std::string_view text) {
+    const auto a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) return std::nullopt;
+    text = text.substr(a, text.find_last_not_of(' ') - a + 1);
+    const std::size_t blank = text.find(' ');
+    const auto datum = DatumLesen(text.substr(0, blank));
+    if (!datum || blank == std::string_view::npos) return datum;
+    std::string_view zeit = text.substr(blank);
+    zeit.remove_prefix(zeit.find_first_not_of(' '));
+    const auto teile = Teile(zeit, ":");
+    if (teile.size() < 2 || teile.size() > 3) return std::nullopt;
+    int werte[3] = {0, 0, 0};
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (!NurZiffern(teile[i]) || teile[i].size() > 2) return std::nullopt;
+        werte[i] = std::atoi(std::string(teile[i]).c_str());
+    }
+    if (werte[0] > 23 || werte[1] > 59 || werte[2] > 59) return std::nullopt;
+    return *datum + (werte[0] * 3600 + werte[1] * 60 + werte[2]) / 86400.0;
 }
 
 std::string DatumISO(TDatum d) {
