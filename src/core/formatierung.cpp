@@ -83,7 +83,7 @@ const Regionaleinstellungen& Region() { return AktuelleRegion(); }
 void SetzeRegion(const Regionaleinstellungen& region) { AktuelleRegion() = region; }
 
 std::string ZahlMitTausendern(long long wert) {
-    if (wert < 0) return "-" + Gruppiert(0ULL - static_cast<unsigned long long>(wert));
+    if (wert < 0) return Gruppiert(0ULL - static_cast<unsigned long long>(wert)).insert(0, 1, '-');
     return Gruppiert(static_cast<unsigned long long>(wert));
 }
 
@@ -122,7 +122,7 @@ Currency QuoteLesen(std::string_view text) {
     const auto b = rein.find_last_not_of(' ');
     rein = a == std::string::npos ? std::string() : rein.substr(a, b - a + 1);
     const auto fehler = [&] {
-        return KonvertierungsFehler("\"" + std::string(text) + "\" ist kein gültiger Betrag.");
+        return KonvertierungsFehler(std::string(1, '"').append(text).append("\" ist kein gültiger Betrag."));
     };
     bool negativ = false;
     std::string_view rest = rein;
