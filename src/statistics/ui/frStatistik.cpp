@@ -54,7 +54,10 @@ QTableView* ErgebnisGitter(QAbstractItemModel* modell, const QString& name, std:
     gitter->verticalHeader()->hide();
     gitter->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // a ranking may hold every combination
     gitter->verticalHeader()->setDefaultSectionSize(18);
+    gitter->horizontalHeader()->setMinimumSectionSize(20);
+    gitter->horizontalHeader()->setDefaultSectionSize(36);
     gitter->horizontalHeader()->setStretchLastSection(true);
+    gitter->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int spalte = 0;
     for (int breite : breiten) gitter->setColumnWidth(spalte++, breite);
     gitter->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -148,7 +151,7 @@ QWidget* TFfrStatistik::ranglistenSeite(int erstesGitter, int k) {
         auto* innen = new QVBoxLayout(kombiGruppe[std::size_t(g)]);
         innen->setContentsMargins(2, 2, 2, 2);
         ranglisten[std::size_t(g)] = new TRanglistenModell(this);
-        GKombi[std::size_t(g)] = ErgebnisGitter(ranglisten[std::size_t(g)], Name("GKombi", g, Tag), {30, 86},
+        GKombi[std::size_t(g)] = ErgebnisGitter(ranglisten[std::size_t(g)], Name("GKombi", g, Tag), {34, 78},
                                                 kombiGruppe[std::size_t(g)]);
         innen->addWidget(GKombi[std::size_t(g)]);
         layout->addWidget(kombiGruppe[std::size_t(g)], 0, i);
