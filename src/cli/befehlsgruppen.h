@@ -10,5 +10,7 @@ namespace quintaro::cli {
 using Befehl = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 int BefehlBinomial(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int BefehlEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int BefehlQuota(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace quintaro::cli
