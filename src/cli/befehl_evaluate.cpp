@@ -12,20 +12,24 @@
 namespace quintaro::cli {
 
 namespace {
-// German dates as the window shows them, amounts with a point and no thousands separators.
-void PunktBetraege() {
-    Regionaleinstellungen region;
-    region.dezimalzeichen = ".";
-    region.tausenderzeichen = "";
-    region.nachWaehrung = "";
-    SetzeRegion(region);
-}
+// German dates as the window shows them, amounts with a point and no thousands
+// separators, for the time of one command.
+class PunktBetraege {
+public:
+    PunktBetraege() : vorher_(Region()) {
+        Regionaleinstellungen region;
+        region.dezimalzeichen = ".";
+        region.tausenderzeichen = "";
+        region.nachWaehrung = "";
+        SetzeRegion(region);
+    }
+    ~PunktBetraege() { SetzeRegion(vorher_); }
+    PunktBetraege(const PunktBetraege&) = delete;
+    PunktBetraege& operator=(const PunktBetraege&) = delete;
 
-// Messages separate their sentences with two carriage returns; a terminal wants a line feed.
-std::string Zeilen(std::string text) {
-    for (std::size_t pos; (pos = text.find(Absatz)) != std::string::npos;) text.replace(pos, Absatz.size(), "\n");
-    return text;
-}
+private:
+    Regionaleinstellungen vorher_;
+};
 
 TDatum IsoDatum(const std::string& text, const std::string& was) {
     const auto datum = DatumAusISO(text);
@@ -71,13 +75,13 @@ int BefehlEvaluate(const std::vector<std::string>& args, std::ostream& out, std:
         throw std::invalid_argument(
             "Aufruf: quintaro-cli evaluate --draws GZ.645 [--quotas Quo.645] --ticket DATEI [--to DATUM] "
             "[--from DATUM] [--day all|sun|wed]");
-    PunktBetraege();
+    const PunktBetraege punkt;
     const auto geladen = ZiehungenLaden(a.pflicht("draws"));
-    if (!geladen.befund.inOrdnung()) err << Zeilen(geladen.befund.meldung(a.pflicht("draws"), geladen.ziehungen)) << '\n';
+    if (!geladen.befund.inOrdnung()) err << AlsZeilen(geladen.befund.meldung(a.pflicht("draws"), geladen.ziehungen)) << '\n';
     QuotenDatei quoten;
     if (const auto datei = a.option("quotas")) {
         quoten = QuotenLaden(*datei);
-        if (!quoten.schaden.empty()) err << Zeilen(quoten.schaden) << '\n';
+        if (!quoten.schaden.empty()) err << AlsZeilen(quoten.schaden) << '\n';
     }
     const TippTabelle reihen = ScheinReihen(a.pflicht("ticket"));
     const auto& ziehungen = geladen.ziehungen;
@@ -89,7 +93,7 @@ int BefehlEvaluate(const std::vector<std::string>& args, std::ostream& out, std:
 
     const Auswertung ergebnis = GewinnAuswertung(reihen, ziehungen, quoten.quoten, bis, von, vonText.has_value(), tage);
     if (ergebnis.abgelehnt()) {
-        err << Zeilen(ergebnis.ablehnung) << '\n';
+        err << AlsZeilen(ergebnis.ablehnung) << '\n';
         return 1;
     }
     for (const auto& zeile : ergebnis.zeilen)
@@ -105,9 +109,9 @@ int BefehlEvaluate(const std::vector<std::string>& args, std::ostream& out, std:
 int BefehlQuota(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Argumente a(args);
     if (a.positionen().size() != 3) throw std::invalid_argument("Aufruf: quintaro-cli quota DATEI KLASSE DATUM");
-    PunktBetraege();
+    const PunktBetraege punkt;
     const QuotenDatei quoten = QuotenLaden(a.positionen()[0]);
-    if (!quoten.schaden.empty()) err << Zeilen(quoten.schaden) << '\n';
+    if (!quoten.schaden.empty()) err << AlsZeilen(quoten.schaden) << '\n';
     const int klasse = GanzeZahl(a.positionen()[1], "KLASSE");
     const TDatum datum = IsoDatum(a.positionen()[2], "DATUM");
     const int hoechste = datum < NeueKlassenAb ? 5 : 8;

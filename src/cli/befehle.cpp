@@ -22,6 +22,11 @@ const std::map<std::string, Gruppe>& Gruppen() {
                                       "[--from JJJJ-MM-TT] [--day all|sun|wed]\n"
                                       "                                    Gewinnauswertung eines Scheins"}},
         {"quota", {BefehlQuota, "quota DATEI KLASSE JJJJ-MM-TT      Quote einer Gewinnklasse an einem Tag"}},
+        {"classify", {BefehlClassify, "classify --row 1,2,3,4,5,6 --draw 1,2,3,4,5,6 --zz 7 --date JJJJ-MM-TT\n"
+                                      "                                    Gewinnklasse einer Reihe"}},
+        {"draws", {BefehlDraws, "draws list DATEI [--view all|sun|wed]\n"
+                                "  draws import CSV DATEI | draws export DATEI CSV\n"
+                                "                                    Ziehungen zeigen, einlesen, ausgeben"}},
     };
     return gruppen;
 }
@@ -31,6 +36,12 @@ void Hilfe(std::ostream& out) {
     for (const auto& [name, gruppe] : Gruppen()) out << "  " << gruppe.hilfe << '\n';
 }
 }  // namespace
+
+std::string AlsZeilen(std::string text) {
+    for (auto& c : text)
+        if (c == '\r') c = '\n';
+    return text;
+}
 
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -45,7 +56,7 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     try {
         return it->second.ausfuehren(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     } catch (const std::exception& e) {
-        err << e.what() << '\n';
+        err << AlsZeilen(e.what()) << '\n';
         return 1;
     }
 }

@@ -12,5 +12,10 @@ using Befehl = int (*)(const std::vector<std::string>& args, std::ostream& out, 
 int BefehlBinomial(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlQuota(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int BefehlClassify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int BefehlDraws(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Engine texts separate sentences with "\r\r"; on a terminal they become line breaks.
+std::string AlsZeilen(std::string text);
 
 }  // namespace quintaro::cli

@@ -143,7 +143,10 @@ Currency QuoteLesen(std::string_view text) {
     return negativ ? -wert : wert;
 }
 
+bool IstDarstellbar(TDatum d) { return std::isfinite(d) && d >= -693593 && d <= 2958465; }
+
 std::string DatumText(TDatum d) {
+    if (!IstDarstellbar(d)) return "?";
     const KalenderTag k = KalenderTagVon(d);
     const std::string& t = Region().datumstrenner;
     switch (Region().datumsfolge) {
@@ -188,6 +191,7 @@ std::optional<TDatum> DatumLesen(std::string_view text) {
 }
 
 std::string DatumISO(TDatum d) {
+    if (!IstDarstellbar(d)) return "?";
     const KalenderTag k = KalenderTagVon(d);
     return Vierstellig(k.jahr) + "-" + Zweistellig(k.monat) + "-" + Zweistellig(k.tag);
 }

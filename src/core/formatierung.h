@@ -37,6 +37,8 @@ std::string QuotenText(Currency quote);
 // regional decimal separator, rounded to 1/10000. Throws KonvertierungsFehler.
 Currency QuoteLesen(std::string_view text);
 
+// Whether a day count lies within the years 1..9999 (dates outside show as "?").
+bool IstDarstellbar(TDatum d);
 // Short date, always with four year digits: "05.09.2010".
 std::string DatumText(TDatum d);
 // Parses a short date of the regional format. Two-digit years are taken as the

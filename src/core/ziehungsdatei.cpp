@@ -47,9 +47,8 @@ std::string Ziehungsbefund::meldung(const std::filesystem::path& datei,
     std::string text = "Die Datei \"" + DateiName(datei) + "\" ist beschädigt.";
     if (fehlerhaft > 0) {
         const TGewZahlen& z = ziehungen[ersterFehler];
-        const std::string datum = std::isfinite(z.datum) && std::fabs(z.datum) < 2958466 ? DatumText(z.datum) : "?";
         text += std::string(Absatz) + (fehlerhaft == 1 ? "1 Ziehung sieht" : std::to_string(fehlerhaft) + " Ziehungen sehen") +
-                " fehlerhaft aus; die erste ist Nr. " + std::to_string(ersterFehler + 1) + " (" + datum + ").";
+                " fehlerhaft aus; die erste ist Nr. " + std::to_string(ersterFehler + 1) + " (" + DatumText(z.datum) + ").";
     }
     if (restBytes > 0)
         text += std::string(Absatz) + "Am Ende stehen " + std::to_string(restBytes) +

@@ -1,37 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <fstream>
 
 #include "core/datei.h"
 #include "core/datum.h"
+#include "core/formatierung.h"
 #include "core/scheindateien.h"
 #include "core/ziehungsdatei.h"
 #include "quotas/quotenliste.h"
+#include "cli_lauf.h"
 #include "temp_ordner.h"
 
 using namespace quintaro;
 
 namespace {
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-Lauf Cli(const TempOrdner& ordner, const std::string& argumente) {
-    const auto fehlerDatei = ordner.pfad() / "stderr.txt";
-    const std::string befehl = std::string(QUINTARO_CLI) + " " + argumente + " 2>" + fehlerDatei.string();
-    Lauf lauf;
-    FILE* rohr = popen(befehl.c_str(), "r");
-    std::array<char, 4096> puffer{};
-    while (std::size_t n = std::fread(puffer.data(), 1, puffer.size(), rohr)) lauf.aus.append(puffer.data(), n);
-    lauf.status = WEXITSTATUS(pclose(rohr));
-    const Bytes f = LiesDatei(fehlerDatei);
-    lauf.fehler.assign(f.begin(), f.end());
-    return lauf;
-}
-
 TGewZahlen Ziehung(TDatum d, std::array<int, 6> gz, int zz) {
     TGewZahlen z;
     z.datum = d;
@@ -56,13 +39,17 @@ protected:
         SchreibeDateiAtomar(pfad("Quo.645"), b);
     }
     std::string pfad(const std::string& name) const { return (ordner.pfad() / name).string(); }
-    std::string basis() const { return "evaluate --draws " + pfad("GZ.645") + " --ticket " + pfad("t.nqtr"); }
+    std::vector<std::string> basis(std::vector<std::string> weitere = {}) const {
+        std::vector<std::string> args = {"evaluate", "--draws", pfad("GZ.645"), "--ticket", pfad("t.nqtr")};
+        args.insert(args.end(), weitere.begin(), weitere.end());
+        return args;
+    }
     TempOrdner ordner;
 };
 }  // namespace
 
 TEST_F(EvaluateCli, PeriodPrintsTheGridTotalAndBestWin) {
-    const Lauf l = Cli(ordner, basis() + " --quotas " + pfad("Quo.645") + " --from 2010-09-05 --to 2019-05-01");
+    const CliLauf l = Cli(basis({"--quotas", pfad("Quo.645"), "--from", "2010-09-05", "--to", "2019-05-01"}));
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(l.aus,
               "05.09.2010 (So)\t6\t1\t1414604.38\n"
@@ -77,33 +64,35 @@ TEST_F(EvaluateCli, PeriodPrintsTheGridTotalAndBestWin) {
 }
 
 TEST_F(EvaluateCli, SingleDrawDefaultsToTheNewestAndFiltersByDay) {
-    const Lauf neueste = Cli(ordner, basis());
+    const CliLauf neueste = Cli(basis());
     ASSERT_EQ(neueste.status, 0) << neueste.fehler;
     EXPECT_EQ(neueste.aus, "01.05.2019 (Mi)\t3 + ZZ\t2\t14.93\n\t0 + ZZ\t3\t1.20\ntotal\t16.13\nbest\t14.93\t01.05.2019\t1\n");
 
-    const Lauf sonntag = Cli(ordner, basis() + " --from 2010-09-05 --day sun");
+    const CliLauf sonntag = Cli(basis({"--from", "2010-09-05", "--day", "sun"}));
     ASSERT_EQ(sonntag.status, 0) << sonntag.fehler;
     EXPECT_EQ(sonntag.aus, "05.09.2010 (So)\t6\t1\t1414604.38\n\t3\t3\t4.47\ntotal\t1414608.85\nbest\t1414604.38\t05.09.2010\t1\n");
 }
 
 TEST_F(EvaluateCli, RefusalsAndBadInputGoToStderrWithStatusOne) {
     const struct {
-        std::string argumente, meldung;
+        std::vector<std::string> argumente;
+        std::string meldung;
     } faelle[] = {
-        {" --to 2010-09-06", "noch keine Gewinnzahlen gespeichert"},
-        {" --to 2010-09-05 --from 2010-09-08", "Bitte kontrollieren Sie die Angaben"},
-        {" --to 2010-09-05 --day wed", "An einem Sonntag gibt es keine Mittwochsziehung. ;-)\nIch breche erst einmal ab."},
-        {" --to 5.9.2010", "JJJJ-MM-TT"},
-        {" --day fri", "--day"},
+        {{"--to", "2010-09-06"}, "noch keine Gewinnzahlen gespeichert"},
+        {{"--to", "2010-09-05", "--from", "2010-09-08"}, "Bitte kontrollieren Sie die Angaben"},
+        {{"--to", "2010-09-05", "--day", "wed"},
+         "An einem Sonntag gibt es keine Mittwochsziehung. ;-)\n\nIch breche erst einmal ab."},
+        {{"--to", "5.9.2010"}, "JJJJ-MM-TT"},
+        {{"--day", "fri"}, "--day"},
     };
     for (const auto& f : faelle) {
-        const Lauf l = Cli(ordner, basis() + f.argumente);
-        EXPECT_EQ(l.status, 1) << f.argumente;
-        EXPECT_EQ(l.aus, "") << f.argumente;
+        const CliLauf l = Cli(basis(f.argumente));
+        EXPECT_EQ(l.status, 1) << f.meldung;
+        EXPECT_EQ(l.aus, "") << f.meldung;
         EXPECT_NE(l.fehler.find(f.meldung), std::string::npos) << l.fehler;
     }
     std::ofstream(pfad("x.nqtr")) << "1,2,3,4,5,x\n";
-    const Lauf buchstabe = Cli(ordner, "evaluate --draws " + pfad("GZ.645") + " --ticket " + pfad("x.nqtr"));
+    const CliLauf buchstabe = Cli({"evaluate", "--draws", pfad("GZ.645"), "--ticket", pfad("x.nqtr")});
     EXPECT_EQ(buchstabe.status, 1);
     EXPECT_NE(buchstabe.fehler.find("'x' ist kein gültiger ganzzahliger Wert"), std::string::npos) << buchstabe.fehler;
 }
@@ -111,7 +100,7 @@ TEST_F(EvaluateCli, RefusalsAndBadInputGoToStderrWithStatusOne) {
 TEST_F(EvaluateCli, SystemTicketIsExpandedBeforeTheEvaluation) {
     // "007" with 1..7: on 2010-09-08 row 1 (1..6) hits six, rows 2..7 five with the Zusatzzahl.
     SystemscheinSpeichern(SystemscheinBauen(1, {}, {1, 2, 3, 4, 5, 6, 7}), pfad("s.sqtr"));
-    const Lauf l = Cli(ordner, "evaluate --draws " + pfad("GZ.645") + " --ticket " + pfad("s.sqtr") + " --to 2010-09-08");
+    const CliLauf l = Cli({"evaluate", "--draws", pfad("GZ.645"), "--ticket", pfad("s.sqtr"), "--to", "2010-09-08"});
     ASSERT_EQ(l.status, 0) << l.fehler;
     std::string erwartet = "08.09.2010 (Mi)\t6\t1\t1748907.28\n";
     for (int r = 2; r <= 7; ++r) erwartet += "\t5 + ZZ\t" + std::to_string(r) + "\t40079.13\n";
@@ -120,16 +109,18 @@ TEST_F(EvaluateCli, SystemTicketIsExpandedBeforeTheEvaluation) {
 
 TEST_F(EvaluateCli, QuotaPrintsTheAmountThatPricesAWin) {
     const struct {
-        std::string argumente, aus;
+        std::string klasse, datum, aus;
     } faelle[] = {
-        {"6 2019-05-01", "20.00\n"},
-        {"6 2019-05-05", "14.93\n"},
-        {"5 2009-05-03", "4.47\n"},
+        {"6", "2019-05-01", "20.00\n"},
+        {"6", "2019-05-05", "14.93\n"},
+        {"5", "2009-05-03", "4.47\n"},
     };
     for (const auto& f : faelle) {
-        const Lauf l = Cli(ordner, "quota " + pfad("Quo.645") + " " + f.argumente);
+        const CliLauf l = Cli({"quota", pfad("Quo.645"), f.klasse, f.datum});
         EXPECT_EQ(l.status, 0) << l.fehler;
-        EXPECT_EQ(l.aus, f.aus) << f.argumente;
+        EXPECT_EQ(l.aus, f.aus) << f.datum;
     }
-    EXPECT_EQ(Cli(ordner, "quota " + pfad("Quo.645") + " 6 2009-05-03").status, 1);
+    EXPECT_EQ(Cli({"quota", pfad("Quo.645"), "6", "2009-05-03"}).status, 1);
+    // The command leaves the regional settings of the program as they were.
+    EXPECT_EQ(BetragText(12345600), "1.234,56");
 }

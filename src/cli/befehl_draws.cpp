@@ -1,0 +1,65 @@
+#include <stdexcept>
+
+#include "cli/argumente.h"
+#include "cli/befehlsgruppen.h"
+#include "core/datei.h"
+#include "core/datenbestand.h"
+#include "core/formatierung.h"
+#include "core/ziehungsdatei.h"
+#include "core/ziehungstext.h"
+
+namespace quintaro::cli {
+
+namespace {
+std::vector<TGewZahlen> Ansicht(std::vector<TGewZahlen> alle, const std::string& ansicht) {
+    if (ansicht == "all") return alle;
+    std::vector<TGewZahlen> so, mi;
+    ListenTeilen(alle, so, mi);
+    if (ansicht == "sun") return so;
+    if (ansicht == "wed") return mi;
+    throw std::invalid_argument("--view: erlaubt sind all, sun und wed.");
+}
+
+int Liste(const Argumente& a, std::ostream& out, std::ostream& err) {
+    if (a.positionen().size() != 2) throw std::invalid_argument("Aufruf: quintaro-cli draws list DATEI [--view all|sun|wed]");
+    const std::filesystem::path datei = a.positionen()[1];
+    if (!std::filesystem::exists(datei)) throw std::invalid_argument("Die Datei \"" + datei.string() + "\" gibt es nicht.");
+    const auto geladen = ZiehungenLaden(datei);
+    if (!geladen.befund.inOrdnung()) err << AlsZeilen(geladen.befund.meldung(datei, geladen.ziehungen)) << '\n';
+    for (const auto& z : Ansicht(geladen.ziehungen, a.option("view").value_or("all"))) {
+        out << DatumISO(z.datum) << '\t';
+        for (int i = 1; i <= 6; ++i) out << (i > 1 ? "," : "") << int(z.GZ[std::size_t(i)]);
+        out << '\t' << int(z.ZZ) << '\n';
+    }
+    return 0;
+}
+
+int Import(const Argumente& a) {
+    if (a.positionen().size() != 3) throw std::invalid_argument("Aufruf: quintaro-cli draws import CSV DATEI");
+    const Bytes text = LiesDatei(a.positionen()[1]);
+    const auto ziehungen = ZiehungenAusText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+    ZiehungenSpeichern(a.positionen()[2], ziehungen);
+    return 0;
+}
+
+int Export(const Argumente& a, std::ostream& err) {
+    if (a.positionen().size() != 3) throw std::invalid_argument("Aufruf: quintaro-cli draws export DATEI CSV");
+    const std::filesystem::path datei = a.positionen()[1];
+    if (!std::filesystem::exists(datei)) throw std::invalid_argument("Die Datei \"" + datei.string() + "\" gibt es nicht.");
+    const auto geladen = ZiehungenLaden(datei);
+    if (!geladen.befund.inOrdnung()) err << AlsZeilen(geladen.befund.meldung(datei, geladen.ziehungen)) << '\n';
+    SchreibeDateiAtomar(a.positionen()[2], ZiehungenAlsText(geladen.ziehungen));
+    return 0;
+}
+}  // namespace
+
+int BefehlDraws(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Argumente a(args);
+    const std::string unter = a.positionen().empty() ? "" : a.positionen()[0];
+    if (unter == "list") return Liste(a, out, err);
+    if (unter == "import") return Import(a);
+    if (unter == "export") return Export(a, err);
+    throw std::invalid_argument("Aufruf: quintaro-cli draws list|import|export ...");
+}
+
+}  // namespace quintaro::cli

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "cli_lauf.h"
+#include "core/datei.h"
+#include "core/ziehungsdatei.h"
+#include "temp_ordner.h"
+
+namespace {
+struct Fall {
+    std::vector<std::string> args;
+    int status;
+    std::string aus;
+};
+}  // namespace
+
+TEST(CliGrundbefehle, BinomialAndClassify) {
+    const Fall faelle[] = {
+        {{"binomial", "45", "6"}, 0, "8145060\n"},
+        {{"binomial", "5", "7"}, 0, "0\n"},
+        {{"binomial", "x", "7"}, 1, ""},
+        {{"classify", "--row", "1,2,3,4,5,6", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2010-09-08"}, 0, "1\t6\n"},
+        {{"classify", "--row", "7,8,9,10,11,12", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2010-09-08"}, 0, "8\t0 + ZZ\n"},
+        {{"classify", "--row", "7,8,9,10,11,12", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2010-09-05"}, 0, "0\t---\n"},
+        {{"classify", "--row", "1,2,3,4,7,8", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2009-05-03"}, 0, "4\t4\n"},
+        {{"classify", "--row", "1,2,3,4,8,9", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2019-05-05"}, 0, "5\t4\n"},
+        {{"classify", "--row", "1,1,3,4,8,9", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2019-05-05"}, 1, ""},
+        {{"classify", "--row", "1,2,3,4,8,9", "--draw", "1,2,3,4,5,6", "--zz", "6", "--date", "2019-05-05"}, 1, ""},
+        {{"classify", "--row", "1,2,3,4,8,9", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "05.05.2019"}, 1, ""},
+        {{"nichts"}, 1, ""},
+    };
+    for (const auto& f : faelle) {
+        const auto lauf = Cli(f.args);
+        EXPECT_EQ(lauf.status, f.status) << f.args[0] << " " << lauf.fehler;
+        EXPECT_EQ(lauf.aus, f.aus);
+        if (f.status != 0) EXPECT_FALSE(lauf.fehler.empty());
+    }
+}
+
+TEST(CliGrundbefehle, DrawsImportListAndExportRoundTrip) {
+    TempOrdner ordner;
+    const auto csv = ordner.pfad() / "ein.csv", gz = ordner.pfad() / "GZ.645", aus = ordner.pfad() / "aus.csv";
+    quintaro::SchreibeDateiAtomar(csv, std::string_view("Datum;Z1;Z2;Z3;Z4;Z5;Z6;ZZ\r\n"
+                                                        "2010-09-08;6;5;4;3;2;1;7\r\n\r\n"
+                                                        "05.09.2010\t45\t3\t2\t1\t9\t8\t7\r\n"));
+    ASSERT_EQ(Cli({"draws", "import", csv.string(), gz.string()}).status, 0);
+    EXPECT_EQ(quintaro::DateiGroesse(gz), 32);
+    EXPECT_EQ(Cli({"draws", "list", gz.string()}).aus, "2010-09-05\t1,2,3,8,9,45\t7\n2010-09-08\t1,2,3,4,5,6\t7\n");
+    EXPECT_EQ(Cli({"draws", "list", gz.string(), "--view", "sun"}).aus, "2010-09-05\t1,2,3,8,9,45\t7\n");
+    EXPECT_EQ(Cli({"draws", "list", gz.string(), "--view", "wed"}).aus, "2010-09-08\t1,2,3,4,5,6\t7\n");
+    ASSERT_EQ(Cli({"draws", "export", gz.string(), aus.string()}).status, 0);
+    const auto text = quintaro::LiesDatei(aus);
+    EXPECT_EQ(std::string(text.begin(), text.end()), "2010-09-05,1,2,3,8,9,45,7\n2010-09-08,1,2,3,4,5,6,7\n");
+}
+
+TEST(CliGrundbefehle, ImportRefusesABadLineAndWritesNothing) {
+    TempOrdner ordner;
+    const auto csv = ordner.pfad() / "ein.csv", gz = ordner.pfad() / "GZ.645";
+    const std::pair<std::string, std::string> faelle[] = {
+        {"2010-09-08,1,2,3,4,5,6,7\n2010-09-12,1,2,3,4,5,46,7\n", "Zeile 2"},
+        {"2010-09-08,1,2,3,4,5,6,7\n2010-09-12,1,2,3,4,5,6,6\n", "Zeile 2"},
+        {"2010-09-08,1,2,3,4,5,6,7\n2010-09-12,1,2,3,4,5,6\n", "Zeile 2"},
+        {"2010-09-08,1,2,3,4,5,6,7\n2010-13-12,1,2,3,4,5,6,8\n", "Zeile 2"},
+        {"2010-09-08,1,2,3,4,5,6,7\n2010-09-08,1,2,3,4,5,8,9\n", "Zeile 2"},
+    };
+    for (const auto& [inhalt, zeile] : faelle) {
+        quintaro::SchreibeDateiAtomar(csv, std::string_view(inhalt));
+        const auto lauf = Cli({"draws", "import", csv.string(), gz.string()});
+        EXPECT_EQ(lauf.status, 1) << inhalt;
+        EXPECT_NE(lauf.fehler.find(zeile), std::string::npos) << lauf.fehler;
+        EXPECT_FALSE(std::filesystem::exists(gz));
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Runs a quintaro-cli command line in-process and keeps what it printed.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/befehle.h"
+
+struct CliLauf {
+    int status = 0;
+    std::string aus, fehler;
+};
+
+inline CliLauf Cli(const std::vector<std::string>& args) {
+    std::ostringstream aus, fehler;
+    CliLauf lauf;
+    lauf.status = quintaro::cli::Ausfuehren(args, aus, fehler);
+    lauf.aus = aus.str();
+    lauf.fehler = fehler.str();
+    return lauf;
+}
