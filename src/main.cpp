@@ -1,6 +1,28 @@
+// Program entry: start window first, then the main window and the windows that
+// exist from the start; "Weiter" cross-fades to the main window.
 #include <QApplication>
+
+#include "app/ui/programmstart.h"
+#include "app/ui/tfstart.h"
+#include "evaluation/ui/tfauswertung.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName("Quintaro");
+    QApplication::setApplicationDisplayName("Quintaro");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    auto* start = new quintaro::TFStart;
+    start->show();
+    start->repaint();
+    QApplication::processEvents();
+
+    quintaro::FensterRegistrieren();
+    auto* haupt = quintaro::HauptfensterErzeugen();
+    start->setzeHauptfenster(haupt);
+    start->setzeInitialisiert(true);
+
+    const int status = QApplication::exec();
+    delete haupt;
+    return status;
 }

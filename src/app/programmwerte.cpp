@@ -1,0 +1,10 @@
+#include "app/programmwerte.h"
+
+namespace quintaro {
+
+Programmwerte& Werte() {
+    static Programmwerte werte;
+    return werte;
+}
+
+}  // namespace quintaro

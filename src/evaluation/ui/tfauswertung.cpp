@@ -1,0 +1,117 @@
+#include "evaluation/ui/tfauswertung.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/ui/fensterverwaltung.h"
+#include "app/ui/hilfe.h"
+#include "app/ui/nachrichten.h"
+#include "app/ui/systemdienste.h"
+#include "app/ui/werkzeugleiste.h"
+#include "core/datenbestand.h"
+#include "core/spielregeln.h"
+#include "evaluation/ui/ziehungsseite.h"
+
+namespace quintaro {
+
+namespace {
+QString Fenstertitel() {
+    return QString::fromUtf8(Produktname.data(), qsizetype(Produktname.size())) + ' ' +
+           QString::fromUtf8(Version.data(), qsizetype(Version.size()));
+}
+}  // namespace
+
+TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
+    setObjectName("FAuswertung");
+    setWindowTitle(Fenstertitel());
+    resize(925, 679);
+
+    auto* mitte = new QWidget(this);
+    auto* layout = new QHBoxLayout(mitte);
+    ziehungsseite_ = new Ziehungsseite(mitte);
+    ziehungsseite_->setFixedWidth(330);
+    layout->addWidget(ziehungsseite_);
+    auto* auswertung = new QWidget(mitte);
+    auswertung->setObjectName("PAuswertung");
+    layout->addWidget(auswertung, 1);
+    setCentralWidget(mitte);
+
+    // The maker's home page, at the foot of the window.
+    auto* image3 = new QPushButton("Quintaro im Internet", this);
+    image3->setObjectName("Image3");
+    image3->setFlat(true);
+    image3->setCursor(Qt::PointingHandCursor);
+    image3->setStyleSheet("QPushButton { color: #1a4f9c; text-decoration: underline; border: none; }");
+    statusBar()->addPermanentWidget(image3);
+    connect(image3, &QPushButton::clicked, this, [this] {
+        if (InternetVerbunden())
+            WebseiteOeffnen(HerstellerAdresse);
+        else
+            Nachrichten().information(this, "Für den Aufruf der Quintaro-Homepage muss eine Verbindung zum Internet bestehen.");
+    });
+
+    WerkzeugleisteAnbringen(this, std::nullopt, 1020);
+    baueMenue();
+
+    connect(ziehungsseite_, &Ziehungsseite::ziehungenGeaendert, this, &TFAuswertung::StatistikNeu);
+    connect(ziehungsseite_, &Ziehungsseite::downloadGewuenscht, this,
+            [] { Fensterverwaltung::Instanz().oeffne(Ziel::Update); });
+    ziehungsseite_->GZEinlesen();
+}
+
+void TFAuswertung::StatistikNeu() {
+    auto& d = Daten();
+    ListenTeilen(d.GZListe, d.GZListeSo, d.GZListeMi);
+}
+
+void TFAuswertung::baueMenue() {
+    auto& v = Fensterverwaltung::Instanz();
+    const auto eintrag = [&](QMenu* menue, const QString& text, Ziel ziel) {
+        QAction* a = menue->addAction(text, this, [ziel] { Fensterverwaltung::Instanz().oeffne(ziel); });
+        a->setEnabled(v.verfuegbar(ziel));
+        return a;
+    };
+    QMenu* datei = menuBar()->addMenu("&Datei");
+    QAction* oeffnen = datei->addAction("Tippschein(e) öffnen...");
+    oeffnen->setObjectName("MOeffnen");
+    oeffnen->setEnabled(false);
+    eintrag(datei, "Neuen Normalschein eingeben...", Ziel::EingabeN);
+    eintrag(datei, "Neuen Systemschein eingeben...", Ziel::EingabeS);
+    datei->addSeparator();
+    eintrag(datei, "Spielsystem auswählen...", Ziel::SystemWahl);
+    datei->addSeparator();
+    datei->addAction("&Beenden", this, &QWidget::close);
+
+    QMenu* tipps = menuBar()->addMenu("&Tippreihen entwickeln");
+    eintrag(tipps, "per &Zufall...", Ziel::Zufall);
+    eintrag(tipps, "mit &System", Ziel::SystemWahl);
+
+    QMenu* extras = menuBar()->addMenu("&Extras");
+    eintrag(extras, "&n über k berechnen", Ziel::NueberK);
+    eintrag(extras, "&Kalender", Ziel::Kal);
+    extras->addAction("Taschen&rechner", this, [] { TaschenrechnerStarten(); });
+    extras->addSeparator();
+    eintrag(extras, "&Update-Prüfung", Ziel::Update);
+
+    QMenu* hilfe = menuBar()->addMenu("&Hilfe");
+    hilfe->addAction("&Inhalt", this, [] { HilfeZeigen(1010); });
+    hilfe->addAction("In Hilfe &suchen...", this, [] { HilfeSuchenZeigen(); });
+    hilfe->addSeparator();
+    eintrag(hilfe, "&Update-Prüfung", Ziel::Update);
+    hilfe->addSeparator();
+    eintrag(hilfe, "Programm-&Info", Ziel::Info);
+}
+
+void TFAuswertung::closeEvent(QCloseEvent* ereignis) {
+    ereignis->accept();
+    // Closing the main window ends the program, whatever else is open.
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+}  // namespace quintaro

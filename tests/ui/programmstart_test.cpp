@@ -1,0 +1,103 @@
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/ui/fensterverwaltung.h"
+#include "app/ui/programmstart.h"
+#include "app/ui/tfstart.h"
+#include "app/ui/werkzeugleiste.h"
+#include "core/datei.h"
+#include "evaluation/ui/tfauswertung.h"
+#include "testumgebung.h"
+
+using namespace quintaro;
+
+namespace {
+class Programmstart : public Testumgebung {};
+}  // namespace
+
+TEST_F(Programmstart, FirstStartCreatesTheDataFolderAndASecondLeavesItsFiles) {
+    const auto ordner = std::filesystem::path(ordner_.path().toStdString()) / "neu" / "Quintaro";
+    qputenv("QUINTARO_DATA_DIR", QByteArray::fromStdString(ordner.string()));
+    {
+        TFStart start;
+        EXPECT_TRUE(std::filesystem::is_directory(ordner));
+    }
+    SchreibeDateiAtomar(ordner / "GZ.645", Bytes(16, 1));
+    TFStart zweiter;
+    EXPECT_EQ(DateiGroesse(ordner / "GZ.645"), 16);
+}
+
+TEST_F(Programmstart, StartWindowAnnouncesTheFixedFigureAndFadesToTheMainWindow) {
+    FensterRegistrieren();
+    auto* start = new TFStart;
+    EXPECT_EQ(start->LSysAnz->text(), "   390 Systeme inside   ");
+    EXPECT_FALSE(start->BWeiter->isEnabled());
+    std::unique_ptr<TFAuswertung> haupt(HauptfensterErzeugen());
+    start->setzeHauptfenster(haupt.get());
+    start->setzeSchrittdauer(0);
+    start->setzeInitialisiert(true);
+    start->show();
+    EXPECT_TRUE(start->BWeiter->isEnabled());
+    QPointer<TFStart> beobachter(start);
+    bool fertig = false;
+    QObject::connect(start, &TFStart::ueberblendet, [&] { fertig = true; });
+    QTest::mouseClick(start->BWeiter, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fertig; }, 5000));
+    EXPECT_TRUE(haupt->isVisible());
+    EXPECT_DOUBLE_EQ(haupt->windowOpacity(), 1.0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return beobachter.isNull(); }, 2000));
+}
+
+TEST_F(Programmstart, OpenOrCreateReusesAnOpenWindowAndRecreatesAClosedOne) {
+    int erzeugt = 0;
+    auto& v = Fensterverwaltung::Instanz();
+    v.leeren();
+    v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, [&] {
+                                        ++erzeugt;
+                                        return static_cast<QWidget*>(new QMainWindow);
+                                    }});
+    v.registriere(Ziel::Kal, {"FKal", 1120, true, false, false, [&] {
+                                  ++erzeugt;
+                                  return static_cast<QWidget*>(new QMainWindow);
+                              }});
+    QWidget* erstes = v.oeffne(Ziel::Statistik);
+    EXPECT_TRUE(FensterOffen("FStatistik"));
+    EXPECT_FALSE(FensterOffen("fstatistik"));  // names compare exactly
+    EXPECT_EQ(v.oeffne(Ziel::Statistik), erstes);
+    EXPECT_EQ(erzeugt, 1);
+    erstes->close();
+    QWidget* zweites = v.oeffne(Ziel::Statistik);
+    EXPECT_EQ(erzeugt, 2);
+    zweites->close();
+
+    QWidget* kalender = v.oeffne(Ziel::Kal);
+    kalender->close();  // only hidden
+    EXPECT_TRUE(FensterOffen("FKal"));
+    EXPECT_EQ(v.oeffne(Ziel::Kal), kalender);
+    EXPECT_EQ(erzeugt, 3);
+    delete kalender;
+    QTest::qWait(10);
+    EXPECT_FALSE(v.oeffne(Ziel::Quoten));  // not registered
+}
+
+TEST_F(Programmstart, ToolbarLeavesOutTheOwnWindowAndDisablesWhatIsMissing) {
+    auto& v = Fensterverwaltung::Instanz();
+    v.leeren();
+    v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, [] { return static_cast<QWidget*>(new QMainWindow); }});
+    v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, {}});
+    QMainWindow fenster;
+    QToolBar* leiste = WerkzeugleisteAnbringen(&fenster, Ziel::Zufall, 1130);
+    const auto knopf = [&](const char* name) { return leiste->findChild<QAction*>(name); };
+    EXPECT_EQ(knopf("BZufall"), nullptr);
+    ASSERT_NE(knopf("BStatistik"), nullptr);
+    EXPECT_TRUE(knopf("BStatistik")->isEnabled());
+    EXPECT_FALSE(knopf("BQuoten")->isEnabled());
+    ASSERT_NE(knopf("BClose"), nullptr);
+    fenster.show();
+    knopf("BClose")->trigger();
+    EXPECT_FALSE(fenster.isVisible());
+}
