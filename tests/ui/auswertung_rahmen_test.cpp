@@ -20,41 +20,41 @@
 using namespace quintaro;
 
 namespace {
-class Rahmen : public ::testing::Test {
+class Rahmen : public Scheintestumgebung {
 protected:
     void SetUp() override {
+        Scheintestumgebung::SetUp();
         // So 2010-09-05, Mi 2010-09-08, So 2010-09-12.
-        Daten().GZListe = {UiUmgebung::Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
-                           UiUmgebung::Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
-                           UiUmgebung::Ziehung(DatumAus(2010, 9, 12), {40, 41, 42, 43, 44, 45}, 39)};
+        Daten().GZListe = {Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
+                           Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
+                           Ziehung(DatumAus(2010, 9, 12), {40, 41, 42, 43, 44, 45}, 39)};
     }
     void Schein(const std::string& name, const std::string& inhalt) {
-        std::ofstream(u.datei(name), std::ios::binary) << inhalt;
+        std::ofstream(datei(name), std::ios::binary) << inhalt;
     }
     QString Zelle(const AuswertungsRahmen& r, int zeile, int spalte) {
         const auto& m = r.ergebnisModell();
         return m.data(m.index(zeile, spalte), Qt::DisplayRole).toString();
     }
-    UiUmgebung u;
 };
 }  // namespace
 
 TEST_F(Rahmen, NormalTicketEvaluatesAPeriodAndShowsTotalAndHighestWin) {
     Schein("a.nqtr", "30,31,32,33,34,35\r\n1,2,3,4,20,21\r\n1,2,3,4,5,6\r\n");
     TFFrScheineN r;
-    r.DateiLaden(u.datei("a.nqtr"));
+    r.DateiLaden(datei("a.nqtr"));
     EXPECT_EQ(r.LDatei->text(), "a.nqtr");
     EXPECT_EQ(r.LReihen->text(), "3");
     EXPECT_EQ(r.G3->model()->rowCount(), 3);
     EXPECT_EQ(r.startKnopf->objectName(), "bsSkinSpeedButton2");
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    r.setzeZiehungsauswahl(Auswahl());
     EXPECT_EQ(r.Combo1->currentIndex(), 2);
     EXPECT_EQ(r.combo2->currentIndex(), 1);
 
     r.combo2->setCurrentIndex(0);
     r.cbBack->setChecked(true);
     QTest::mouseClick(r.startKnopf, Qt::LeftButton);
-    ASSERT_TRUE(u.nachrichten.meldungen.empty());
+    ASSERT_TRUE(nachrichten.meldungen.empty());
     const auto& m = r.ergebnisModell();
     ASSERT_EQ(m.rowCount(), 5);
     EXPECT_EQ(Zelle(r, 0, 0), "05.09.2010 (So)");
@@ -74,8 +74,8 @@ TEST_F(Rahmen, NormalTicketEvaluatesAPeriodAndShowsTotalAndHighestWin) {
 TEST_F(Rahmen, RefusalsLeaveTheGridAndEmptyTheLabels) {
     Schein("a.nqtr", "1,2,3,4,5,6\r\n");
     TFFrScheineN r;
-    r.DateiLaden(u.datei("a.nqtr"));
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    r.DateiLaden(datei("a.nqtr"));
+    r.setzeZiehungsauswahl(Auswahl());
     r.StartClick();
     ASSERT_EQ(r.ergebnisModell().rowCount(), 1);
     EXPECT_EQ(r.LHGew->text(), "0,00 €");
@@ -84,36 +84,36 @@ TEST_F(Rahmen, RefusalsLeaveTheGridAndEmptyTheLabels) {
     r.Combo1->setCurrentIndex(0);
     r.combo2->setCurrentIndex(2);
     r.StartClick();
-    ASSERT_EQ(u.nachrichten.meldungen.size(), 1u);
-    EXPECT_EQ(u.nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Information);
-    EXPECT_EQ(u.nachrichten.meldungen[0].text,
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Information);
+    EXPECT_EQ(nachrichten.meldungen[0].text,
               "Bitte kontrollieren Sie die Angaben für den Zeitraum der Gewinnauswertung\n\nIch breche erst einmal ab.");
     EXPECT_EQ(r.ergebnisModell().rowCount(), 1);
     EXPECT_EQ(r.LGesGewinn->text(), "");
     EXPECT_EQ(r.LHGew->text(), "");
 
     // The main window's proposed date: an item without a stored draw.
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl() << "16.09.2010");
+    r.setzeZiehungsauswahl(Auswahl() << "16.09.2010");
     r.cbBack->setChecked(false);
     r.Combo1->setCurrentIndex(3);
     r.StartClick();
-    ASSERT_EQ(u.nachrichten.meldungen.size(), 2u);
-    EXPECT_TRUE(u.nachrichten.meldungen[1].text.contains("noch keine Gewinnzahlen gespeichert"));
+    ASSERT_EQ(nachrichten.meldungen.size(), 2u);
+    EXPECT_TRUE(nachrichten.meldungen[1].text.contains("noch keine Gewinnzahlen gespeichert"));
 }
 
 TEST_F(Rahmen, ARowThatIsNoNumberIsAnErrorAndClearsTheResults) {
     Schein("gut.nqtr", "1,2,3,4,5,6\r\n");
     Schein("x.nqtr", "1,2,3,4,5,6\r\n1,2,x,4,5,6\r\n");
     TFFrScheineN r;
-    r.DateiLaden(u.datei("gut.nqtr"));
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    r.DateiLaden(datei("gut.nqtr"));
+    r.setzeZiehungsauswahl(Auswahl());
     r.StartClick();
     ASSERT_EQ(r.ergebnisModell().rowCount(), 1);
-    r.DateiLaden(u.datei("x.nqtr"));
+    r.DateiLaden(datei("x.nqtr"));
     r.StartClick();
-    ASSERT_EQ(u.nachrichten.meldungen.size(), 1u);
-    EXPECT_EQ(u.nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
-    EXPECT_TRUE(u.nachrichten.meldungen[0].text.contains("'x'"));
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
+    EXPECT_TRUE(nachrichten.meldungen[0].text.contains("'x'"));
     EXPECT_EQ(r.ergebnisModell().rowCount(), 0);
     EXPECT_EQ(r.LGesGewinn->text(), "");
 }
@@ -121,16 +121,16 @@ TEST_F(Rahmen, ARowThatIsNoNumberIsAnErrorAndClearsTheResults) {
 TEST_F(Rahmen, ChoosersKeepTheirChoiceWhenTheDrawListChanges) {
     Schein("a.nqtr", "1,2,3,4,5,6\r\n");
     TFFrScheineN r;
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    r.setzeZiehungsauswahl(Auswahl());
     r.Combo1->setCurrentIndex(1);
-    Daten().GZListe.push_back(UiUmgebung::Ziehung(DatumAus(2010, 9, 15), {1, 2, 3, 4, 5, 6}, 7));
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    Daten().GZListe.push_back(Ziehung(DatumAus(2010, 9, 15), {1, 2, 3, 4, 5, 6}, 7));
+    r.setzeZiehungsauswahl(Auswahl());
     EXPECT_EQ(r.Combo1->count(), 4);
     EXPECT_EQ(r.Combo1->currentText(), "08.09.2010");
     EXPECT_EQ(r.combo2->currentText(), "08.09.2010");
     // A chosen item that no longer exists falls back to the newest draws.
     Daten().GZListe.erase(Daten().GZListe.begin() + 1);
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    r.setzeZiehungsauswahl(Auswahl());
     EXPECT_EQ(r.Combo1->currentText(), "15.09.2010");
     EXPECT_EQ(r.combo2->currentText(), "12.09.2010");
 }
@@ -139,15 +139,15 @@ TEST_F(Rahmen, BZeigScrollsTheHighestWinIntoView) {
     // 300 draws; only draw 250 is hit, so its line lies far below the first screen.
     Daten().GZListe.clear();
     for (int i = 0; i < 300; ++i)
-        Daten().GZListe.push_back(UiUmgebung::Ziehung(DatumAus(2011, 1, 2) + 7 * i,
+        Daten().GZListe.push_back(Ziehung(DatumAus(2011, 1, 2) + 7 * i,
                                                       i == 249 ? std::array{1, 2, 3, 4, 5, 6} : std::array{40, 41, 42, 43, 44, 45},
                                                       39));
     Schein("a.nqtr", "1,2,3,4,5,6\r\n");
     TFFrScheineN r;
     r.resize(900, 500);
     r.show();
-    r.DateiLaden(u.datei("a.nqtr"));
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    r.DateiLaden(datei("a.nqtr"));
+    r.setzeZiehungsauswahl(Auswahl());
     r.cbBack->setChecked(true);
     r.combo2->setCurrentIndex(0);
     r.StartClick();
@@ -161,10 +161,10 @@ TEST_F(Rahmen, BZeigScrollsTheHighestWinIntoView) {
 }
 
 TEST_F(Rahmen, SystemTicketShowsItsFormCodeAndRowsWithGreenBankers) {
-    SystemscheinSpeichern(SystemscheinBauen(12, {9, 44}, {1, 2, 3, 4, 5, 6}), u.datei("s.sqtr"));
+    SystemscheinSpeichern(SystemscheinBauen(12, {9, 44}, {1, 2, 3, 4, 5, 6}), datei("s.sqtr"));
     std::vector<TZahlenMenge> bankMengen(2);
     TFFrScheine r;
-    r.DateiLaden(u.datei("s.sqtr"), bankMengen);
+    r.DateiLaden(datei("s.sqtr"), bankMengen);
     EXPECT_EQ(r.LBez->text(), "206");
     EXPECT_EQ(r.LDatei->text(), "s.sqtr");
     EXPECT_EQ(r.bankIndex(), 2);
@@ -190,7 +190,7 @@ TEST_F(Rahmen, SystemTicketShowsItsFormCodeAndRowsWithGreenBankers) {
     QTest::mouseClick(r.BZurueck, Qt::LeftButton);
     EXPECT_EQ(r.ansicht->currentIndex(), 0);
 
-    r.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    r.setzeZiehungsauswahl(Auswahl());
     r.Combo1->setCurrentIndex(1);
     r.StartClick();
     // Draw 1..6 with ZZ 7: rows holding 1..4 with both bankers hit four ("4" = 41,05 €).

@@ -22,15 +22,16 @@
 using namespace quintaro;
 
 namespace {
-class Seite : public ::testing::Test {
+class Seite : public Scheintestumgebung {
 protected:
     void SetUp() override {
-        Daten().GZListe = {UiUmgebung::Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
-                           UiUmgebung::Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7)};
+        Scheintestumgebung::SetUp();
+        Daten().GZListe = {Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
+                           Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7)};
         for (const char* name : {"a.nqtr", "b.nqtr", "c.nqtr"})
-            std::ofstream(u.datei(name), std::ios::binary) << "1,2,3,4,5,6\r\n";
-        SystemscheinSpeichern(SystemscheinBauen(1, {}, {1, 2, 3, 4, 5, 6, 7}), u.datei("s.sqtr"));
-        seite.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+            std::ofstream(datei(name), std::ios::binary) << "1,2,3,4,5,6\r\n";
+        SystemscheinSpeichern(SystemscheinBauen(1, {}, {1, 2, 3, 4, 5, 6, 7}), datei("s.sqtr"));
+        seite.setzeZiehungsauswahl(Auswahl());
     }
     QStringList Reiter() const {
         QStringList namen;
@@ -39,16 +40,15 @@ protected:
     }
     static Einstellungen Ini() { return Einstellungen(); }
 
-    UiUmgebung u;
     Auswertungsseite seite;
 };
 }  // namespace
 
 TEST_F(Seite, EachFileGetsANamedTabWithTheFrameOfItsKind) {
-    QWidget* normal = seite.DateienEinlesen(u.datei("a.nqtr"));
-    QWidget* system = seite.DateienEinlesen(u.datei("s.sqtr"));
-    std::ofstream(u.datei("notiz.txt")) << "nichts";
-    QWidget* anderes = seite.DateienEinlesen(u.datei("notiz.txt"));
+    QWidget* normal = seite.DateienEinlesen(datei("a.nqtr"));
+    QWidget* system = seite.DateienEinlesen(datei("s.sqtr"));
+    std::ofstream(datei("notiz.txt")) << "nichts";
+    QWidget* anderes = seite.DateienEinlesen(datei("notiz.txt"));
     EXPECT_EQ(Reiter(), (QStringList{"a", "s", "notiz"}));
     EXPECT_EQ(normal->objectName(), "Tab1");
     EXPECT_EQ(system->property("Tag").toInt(), 2);
@@ -61,43 +61,43 @@ TEST_F(Seite, EachFileGetsANamedTabWithTheFrameOfItsKind) {
     EXPECT_EQ(anderes->findChild<AuswertungsRahmen*>(), nullptr);
 
     // The draw list changes: every open frame gets the new items.
-    Daten().GZListe.push_back(UiUmgebung::Ziehung(DatumAus(2010, 9, 12), {1, 2, 3, 4, 5, 6}, 7));
-    seite.setzeZiehungsauswahl(UiUmgebung::Auswahl());
+    Daten().GZListe.push_back(Ziehung(DatumAus(2010, 9, 12), {1, 2, 3, 4, 5, 6}, 7));
+    seite.setzeZiehungsauswahl(Auswahl());
     EXPECT_EQ(frame->Combo1->count(), 3);
 }
 
 TEST_F(Seite, AFileThatCannotBeReadIsReportedAndGetsNoTab) {
-    std::ofstream(u.datei("kaputt.sqtr"), std::ios::binary) << "zu kurz";
-    EXPECT_EQ(seite.DateienEinlesen(u.datei("kaputt.sqtr")), nullptr);
-    EXPECT_EQ(seite.DateienEinlesen(u.datei("fehlt.nqtr")), nullptr);
+    std::ofstream(datei("kaputt.sqtr"), std::ios::binary) << "zu kurz";
+    EXPECT_EQ(seite.DateienEinlesen(datei("kaputt.sqtr")), nullptr);
+    EXPECT_EQ(seite.DateienEinlesen(datei("fehlt.nqtr")), nullptr);
     EXPECT_EQ(seite.PC1->count(), 0);
-    ASSERT_EQ(u.nachrichten.meldungen.size(), 2u);
-    EXPECT_EQ(u.nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
-    EXPECT_TRUE(u.nachrichten.meldungen[0].text.contains("kaputt.sqtr"));
+    ASSERT_EQ(nachrichten.meldungen.size(), 2u);
+    EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
+    EXPECT_TRUE(nachrichten.meldungen[0].text.contains("kaputt.sqtr"));
     // The tab counter still counts the attempt; names are never reused.
-    EXPECT_EQ(seite.DateienEinlesen(u.datei("a.nqtr"))->objectName(), "Tab3");
+    EXPECT_EQ(seite.DateienEinlesen(datei("a.nqtr"))->objectName(), "Tab3");
 }
 
 TEST_F(Seite, OpeningWithMerkenRemembersTheChosenFiles) {
-    u.dialoge.antworten.push_back({u.pfad("a.nqtr"), u.pfad("s.sqtr"), u.pfad("b.nqtr")});
-    u.dialoge.gewaehlterFilter = 2;
+    dialoge.antworten.push_back({pfad("a.nqtr"), pfad("s.sqtr"), pfad("b.nqtr")});
+    dialoge.gewaehlterFilter = 2;
     QTest::mouseClick(seite.BOpen, Qt::LeftButton);
-    ASSERT_EQ(u.dialoge.fragen.size(), 1u);
-    EXPECT_EQ(u.dialoge.fragen[0].titel, "Spielschein-Datei einlesen");
-    EXPECT_EQ(u.dialoge.fragen[0].filter.size(), 3);
-    EXPECT_TRUE(u.dialoge.fragen[0].mehrere);
+    ASSERT_EQ(dialoge.fragen.size(), 1u);
+    EXPECT_EQ(dialoge.fragen[0].titel, "Spielschein-Datei einlesen");
+    EXPECT_EQ(dialoge.fragen[0].filter.size(), 3);
+    EXPECT_TRUE(dialoge.fragen[0].mehrere);
     EXPECT_EQ(Reiter(), (QStringList{"a", "s", "b"}));
     EXPECT_EQ(seite.PC1->currentIndex(), 2);
     EXPECT_EQ(seite.filterIndex(), 2);
     {
         const Einstellungen ini = Ini();
         EXPECT_EQ(ini.leseZahl("Spielscheine", "Dateienanzahl", 0), 3);
-        EXPECT_EQ(ini.leseText("Spielscheine", "Datei2", ""), u.datei("s.sqtr").string());
-        EXPECT_EQ(ini.leseText("Spielscheine", "Datei3", ""), u.datei("b.nqtr").string());
+        EXPECT_EQ(ini.leseText("Spielscheine", "Datei2", ""), datei("s.sqtr").string());
+        EXPECT_EQ(ini.leseText("Spielscheine", "Datei3", ""), datei("b.nqtr").string());
     }
     // Without Merken the remembered list stays as it was.
     seite.cbMerken->setChecked(false);
-    u.dialoge.antworten.push_back({u.pfad("c.nqtr")});
+    dialoge.antworten.push_back({pfad("c.nqtr")});
     seite.BOpenClick();
     EXPECT_EQ(seite.PC1->count(), 4);
     EXPECT_EQ(Ini().leseZahl("Spielscheine", "Dateienanzahl", 0), 3);
@@ -107,7 +107,7 @@ TEST_F(Seite, OpeningWithMerkenRemembersTheChosenFiles) {
 }
 
 TEST_F(Seite, ClosingTabs) {
-    for (const char* name : {"a.nqtr", "b.nqtr", "c.nqtr", "s.sqtr"}) seite.DateienEinlesen(u.datei(name));
+    for (const char* name : {"a.nqtr", "b.nqtr", "c.nqtr", "s.sqtr"}) seite.DateienEinlesen(datei(name));
     seite.PC1->setCurrentIndex(2);
     QTest::mouseClick(seite.BKr2, Qt::LeftButton);
     EXPECT_EQ(Reiter(), (QStringList{"a", "b", "s"}));
@@ -132,7 +132,7 @@ TEST_F(Seite, StartWithoutSettingsOpensTheSampleTicketsSystemFirst) {
     EXPECT_EQ(Reiter(), (QStringList{"Demo-Systemschein", "Demo-Normalschein"}));
     EXPECT_TRUE(seite.cbMerken->isChecked());
     EXPECT_EQ(seite.filterIndex(), 1);
-    EXPECT_TRUE(u.nachrichten.meldungen.empty());
+    EXPECT_TRUE(nachrichten.meldungen.empty());
 }
 
 TEST_F(Seite, StartOpensTheRememberedFilesAndReportsMissingOnes) {
@@ -140,16 +140,16 @@ TEST_F(Seite, StartOpensTheRememberedFilesAndReportsMissingOnes) {
     {
         Einstellungen ini;
         ini.schreibeZahl("Spielscheine", "Dateienanzahl", 3);
-        ini.schreibeText("Spielscheine", "Datei1", u.datei("b.nqtr").string());
-        ini.schreibeText("Spielscheine", "Datei2", u.datei("weg.nqtr").string());
-        ini.schreibeText("Spielscheine", "Datei3", u.datei("s.sqtr").string());
+        ini.schreibeText("Spielscheine", "Datei1", datei("b.nqtr").string());
+        ini.schreibeText("Spielscheine", "Datei2", datei("weg.nqtr").string());
+        ini.schreibeText("Spielscheine", "Datei3", datei("s.sqtr").string());
         ini.schreibeZahl("Auswertung", "S-Ziehung", 2);
         ini.schreibeSchalter("Spielscheine", "Merken", false);
     }
     seite.EinstellungenLesen();
     EXPECT_EQ(Reiter(), (QStringList{"b", "s"}));
-    ASSERT_EQ(u.nachrichten.meldungen.size(), 1u);
-    EXPECT_EQ(u.nachrichten.meldungen[0].text,
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].text,
               "Die mit dem Programmstart zu ladende Datei weg.nqtr\n\n wurde nicht gefunden.");
     EXPECT_FALSE(seite.cbMerken->isChecked());
     EXPECT_EQ(seite.filterIndex(), 3);
@@ -158,14 +158,14 @@ TEST_F(Seite, StartOpensTheRememberedFilesAndReportsMissingOnes) {
 }
 
 TEST_F(Seite, DayChoicesAreRememberedPerKindAndWrittenOnClose) {
-    seite.DateienEinlesen(u.datei("a.nqtr"));
-    seite.DateienEinlesen(u.datei("s.sqtr"));
+    seite.DateienEinlesen(datei("a.nqtr"));
+    seite.DateienEinlesen(datei("s.sqtr"));
     QTest::mouseClick(seite.rahmen(0)->RGTage->button(2), Qt::LeftButton);
     QTest::mouseClick(seite.rahmen(1)->RGTage->button(1), Qt::LeftButton);
     EXPECT_EQ(seite.normalTage(), 2);
     EXPECT_EQ(seite.systemTage(), 1);
     // New tabs start with the remembered choice of their kind.
-    seite.DateienEinlesen(u.datei("b.nqtr"));
+    seite.DateienEinlesen(datei("b.nqtr"));
     EXPECT_EQ(seite.rahmen(2)->tage(), 2);
 
     seite.cbMerken->setChecked(false);

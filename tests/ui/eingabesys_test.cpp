@@ -15,14 +15,13 @@
 using namespace quintaro;
 
 namespace {
-class EingabeSys : public ::testing::Test {
+class EingabeSys : public Scheintestumgebung {
 protected:
     void Klick(Kreuzart art, int zahl) {
         QTest::mouseClick(fenster.IMG1, Qt::LeftButton, {}, fenster.IMG1->mitteVon({art, zahl}));
     }
     QColor Farbe(QLabel* l) const { return l->palette().color(QPalette::Window); }
 
-    UiUmgebung u;
     TFEingabeSys fenster;
 };
 }  // namespace
@@ -30,8 +29,8 @@ protected:
 TEST_F(EingabeSys, NumbersBeforeASystemAreRefusedWithAMessage) {
     EXPECT_EQ(fenster.objectName(), "FEingabeSys");
     Klick(Kreuzart::Wahl, 12);
-    ASSERT_EQ(u.nachrichten.meldungen.size(), 1u);
-    EXPECT_EQ(u.nachrichten.meldungen[0].text, "Bitte wählen Sie zuächst das System aus.");
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].text, "Bitte wählen Sie zuächst das System aus.");
     EXPECT_TRUE(fenster.IMG1->wahlKreuze().leer());
     EXPECT_FALSE(fenster.BSave->isEnabled());
 }
@@ -53,16 +52,16 @@ TEST_F(EingabeSys, System108IsCrossedFilledAndSaved) {
     EXPECT_TRUE(fenster.BSave->isEnabled());
     Klick(Kreuzart::Wahl, 10);  // a ninth is refused silently
     EXPECT_EQ(fenster.PWZgew->text(), "8");
-    EXPECT_TRUE(u.nachrichten.meldungen.empty());
+    EXPECT_TRUE(nachrichten.meldungen.empty());
 
-    u.dialoge.antworten.push_back({u.pfad("mein108")});
+    dialoge.antworten.push_back({pfad("mein108")});
     QTest::mouseClick(fenster.BSave, Qt::LeftButton);
-    EXPECT_EQ(u.dialoge.fragen.at(0).titel, "Systemschein speichern");
+    EXPECT_EQ(dialoge.fragen.at(0).titel, "Systemschein speichern");
     EXPECT_EQ(fenster.LDatei->text(), "Gespeichert: mein108.sqtr");
     Bytes erwartet(46, 0);
     const std::uint8_t kopf[] = {8, 7, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 8, 9};
     std::copy(std::begin(kopf), std::end(kopf), erwartet.begin());
-    EXPECT_EQ(LiesDatei(u.datei("mein108.sqtr")), erwartet);
+    EXPECT_EQ(LiesDatei(datei("mein108.sqtr")), erwartet);
 }
 
 TEST_F(EingabeSys, RemovingTheSystemKeepsNumbersAndDeleteClearsEverything) {
@@ -77,7 +76,7 @@ TEST_F(EingabeSys, RemovingTheSystemKeepsNumbersAndDeleteClearsEverything) {
     EXPECT_EQ(fenster.IMG1->bankKreuze(), TZahlenMenge{7});
     EXPECT_FALSE(fenster.BSave->isEnabled());
     QTest::mouseClick(fenster.BDel, Qt::LeftButton);
-    EXPECT_TRUE(u.nachrichten.meldungen.empty());
+    EXPECT_TRUE(nachrichten.meldungen.empty());
     EXPECT_TRUE(fenster.IMG1->bankKreuze().leer());
     EXPECT_EQ(fenster.PBZGew->text(), "0");
 }
@@ -98,8 +97,8 @@ TEST_F(EingabeSys, FiveBankersCrossTheWahlzahlenOneByOneWithoutBlocking) {
 TEST_F(EingabeSys, OpeningRebuildsTheTicketAndRefusesBrokenFiles) {
     TZahlenMenge wahl;
     for (int z = 6; z <= 45; ++z) wahl.hinzu(z);
-    SystemscheinSpeichern(SystemscheinBauen(48, {1, 2, 3, 4, 5}, wahl), u.datei("540.sqtr"));
-    u.dialoge.antworten.push_back({u.pfad("540.sqtr")});
+    SystemscheinSpeichern(SystemscheinBauen(48, {1, 2, 3, 4, 5}, wahl), datei("540.sqtr"));
+    dialoge.antworten.push_back({pfad("540.sqtr")});
     QTest::mouseClick(fenster.BOpen, Qt::LeftButton);
     EXPECT_EQ(fenster.LDatei->text(), "Eingelesen: 540.sqtr");
     EXPECT_FALSE(fenster.automatikLaeuft());
@@ -107,11 +106,11 @@ TEST_F(EingabeSys, OpeningRebuildsTheTicketAndRefusesBrokenFiles) {
     EXPECT_EQ(fenster.IMG1->wahlKreuze(), wahl);
     EXPECT_TRUE(fenster.BSave->isEnabled());
 
-    std::ofstream(u.datei("kurz.sqtr"), std::ios::binary) << "abc";
-    u.dialoge.antworten.push_back({u.pfad("kurz.sqtr")});
+    std::ofstream(datei("kurz.sqtr"), std::ios::binary) << "abc";
+    dialoge.antworten.push_back({pfad("kurz.sqtr")});
     fenster.BOpenClick();
-    ASSERT_EQ(u.nachrichten.meldungen.size(), 1u);
-    EXPECT_EQ(u.nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
-    EXPECT_TRUE(u.nachrichten.meldungen[0].text.contains("kurz.sqtr"));
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
+    EXPECT_TRUE(nachrichten.meldungen[0].text.contains("kurz.sqtr"));
     EXPECT_EQ(fenster.PSys->text(), "540");  // the ticket on screen stays
 }

@@ -1,34 +1,19 @@
 #pragma once
-// What the window tests share: a fresh data folder, the message and file
-// dialog stand-ins, and a small draw history in the program's lists.
-#include <QCoreApplication>
+// The window test environment of the ticket windows: besides a fresh data
+// folder and the message stand-in, the file dialog stand-in and a few helpers
+// for draws and the main window's chooser items.
 #include <QStringList>
 #include <array>
-#include <cstdlib>
 #include <string>
 
-#include "../engine/temp_ordner.h"
-#include "core/datenbestand.h"
-#include "core/datenpfad.h"
-#include "core/formatierung.h"
+#include "core/datum.h"
 #include "dateidialog_attrappe.h"
-#include "nachrichten_attrappe.h"
+#include "testumgebung.h"
 
 namespace quintaro {
 
-class UiUmgebung {
-public:
-    UiUmgebung() {
-        setenv("QUINTARO_DATA_DIR", ordner.pfad().c_str(), 1);
-        DatenPfadNeuBestimmen();
-        Daten() = Datenbestand{};
-    }
-    ~UiUmgebung() {
-        Daten() = Datenbestand{};
-        unsetenv("QUINTARO_DATA_DIR");
-        DatenPfadNeuBestimmen();
-    }
-
+class Scheintestumgebung : public Testumgebung {
+protected:
     static TGewZahlen Ziehung(TDatum d, std::array<int, 6> gz, int zz) {
         TGewZahlen z;
         z.datum = d;
@@ -42,11 +27,8 @@ public:
         for (const auto& z : Daten().GZListe) texte << QString::fromStdString(DatumText(z.datum));
         return texte;
     }
-    std::filesystem::path datei(const std::string& name) const { return ordner.pfad() / name; }
-    QString pfad(const std::string& name) const { return QString::fromStdString(datei(name).string()); }
+    QString pfad(std::string_view name) const { return QString::fromStdString(datei(name).string()); }
 
-    TempOrdner ordner;
-    NachrichtenAttrappe nachrichten;
     DateidialogAttrappe dialoge;
 };
 
