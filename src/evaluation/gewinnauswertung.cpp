@@ -81,6 +81,49 @@ std::vector<TZahlenMenge> ReihenMengen(const TippTabelle& reihen) {
     return mengen;
 }
 
+namespace {
+// The distinct members of a row among 0..255, padded with an index whose mark is
+// always 0. Hits are then counted with six table look-ups instead of set
+// operations (no population count instruction is needed).
+constexpr std::uint16_t kLeerePlatz = 256;
+using Reihenzahlen = std::array<std::uint16_t, ZahlenProReihe>;
+
+std::vector<Reihenzahlen> AlsZahlen(const std::vector<TZahlenMenge>& mengen) {
+    std::vector<Reihenzahlen> reihen;
+    reihen.reserve(mengen.size());
+    for (const auto& m : mengen) {
+        Reihenzahlen r;
+        r.fill(kLeerePlatz);
+        std::size_t i = 0;
+        for (int z : m.zahlen())
+            if (i < r.size()) r[i++] = std::uint16_t(z);
+        reihen.push_back(r);
+    }
+    return reihen;
+}
+
+// Mark of a number in a draw: 1 for a winning number plus 8 for the Zusatzzahl,
+// so that the sum over a row is hits + 8 * (Zusatzzahl in the row).
+constexpr int kZusatzMarke = 8;
+
+// The prize class for every sum of marks, taken from the game rules for that date.
+std::array<std::uint8_t, 16> KlassenTafel(TDatum datum) {
+    std::array<std::uint8_t, 16> tafel{};
+    const TZahlenMenge gezogen{1, 2, 3, 4, 5, 6};
+    constexpr int zusatz = 7;
+    for (int treffer = 0; treffer <= ZahlenProReihe; ++treffer) {
+        for (int mitZusatz = 0; mitZusatz <= 1; ++mitZusatz) {
+            TZahlenMenge reihe;
+            for (int z = 1; z <= treffer; ++z) reihe.hinzu(z);
+            if (mitZusatz) reihe.hinzu(zusatz);
+            tafel[std::size_t(treffer + kZusatzMarke * mitZusatz)] =
+                std::uint8_t(GewinnKlasse(reihe, gezogen, zusatz, datum));
+        }
+    }
+    return tafel;
+}
+}  // namespace
+
 Auswertung GewinnAuswertung(const TippTabelle& reihen, std::span<const TGewZahlen> ziehungen,
                             std::span<const TQuoten> quoten, int bis, int von, bool zeitraum, Ziehungstage tage) {
     if (!zeitraum) von = bis;
@@ -88,16 +131,23 @@ Auswertung GewinnAuswertung(const TippTabelle& reihen, std::span<const TGewZahle
     if (auto ablehnung = ZiehungenWaehlen(ziehungen, bis, von, tage, zeitraum, gewaehlt); !ablehnung.empty())
         return Abgelehnt(std::move(ablehnung));
 
-    const std::vector<TZahlenMenge> mengen = ReihenMengen(reihen);
+    const std::vector<Reihenzahlen> zahlen = AlsZahlen(ReihenMengen(reihen));
+    const auto tafelAlt = KlassenTafel(NeueKlassenAb - 1);
+    const auto tafelNeu = KlassenTafel(NeueKlassenAb);
+    std::array<std::uint8_t, kLeerePlatz + 1> marke{};
     Auswertung a;
     a.zeilen.reserve(gewaehlt.size());
     for (int index : gewaehlt) {
         const TGewZahlen& z = ziehungen[std::size_t(index)];
-        const TZahlenMenge gewinnzahlen = z.menge();
+        for (int i = 1; i <= ZahlenProReihe; ++i) marke[z.GZ[std::size_t(i)]] = 1;
+        marke[z.ZZ] |= kZusatzMarke;
+        const auto& tafel = z.datum >= NeueKlassenAb ? tafelNeu : tafelAlt;
         const TQuoten* real = RealquotenDerZiehung(quoten, z.datum);
         const std::size_t erste = a.zeilen.size();
-        for (std::size_t j = 0; j < mengen.size(); ++j) {
-            const int klasse = GewinnKlasse(mengen[j], gewinnzahlen, z.ZZ, z.datum);
+        for (std::size_t j = 0; j < zahlen.size(); ++j) {
+            const Reihenzahlen& r = zahlen[j];
+            const int summe = marke[r[0]] + marke[r[1]] + marke[r[2]] + marke[r[3]] + marke[r[4]] + marke[r[5]];
+            const int klasse = tafel[std::size_t(summe)];
             if (klasse == 0) continue;
             const Currency betrag = QuoteHolen(real, klasse, z.datum);
             a.zeilen.push_back({z.datum, betrag, std::int32_t(j + 1), std::uint8_t(klasse), false});
@@ -108,6 +158,8 @@ Auswertung GewinnAuswertung(const TippTabelle& reihen, std::span<const TGewZahle
                 a.hoechstgewinnZeile = int(a.zeilen.size());
             }
         }
+        for (int i = 1; i <= ZahlenProReihe; ++i) marke[z.GZ[std::size_t(i)]] = 0;
+        marke[z.ZZ] = 0;
         if (a.zeilen.size() == erste) a.zeilen.push_back({z.datum, 0, 0, 0, false});
         a.zeilen[erste].mitDatum = true;
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 
 #include "core/datum.h"
 #include "core/fehler.h"
@@ -225,5 +226,37 @@ TEST(SystemscheinAufloesen, EveryTicketSystemGivesItsRowCountOfDistinctRows) {
                 EXPECT_LT(mengen[r - 1].zahlen(), mengen[r].zahlen()) << system.Code;
             }
         }
+    }
+}
+
+TEST(GewinnAuswertung, ClassesAgreeWithTheGameRulesForOddRowsAndDraws) {
+    // Rows with repeated numbers, 0, 255 and numbers beyond 255; draws whose
+    // Zusatzzahl repeats a winning number or is 0, on both sides of the class change.
+    std::mt19937 zufall(11);
+    std::uniform_int_distribution<int> zahl(0, 60);
+    const int sonder[] = {0, 255, 256, 999};
+    TippTabelle t;
+    ReihenKopf(t);
+    for (int r = 1; r <= 400; ++r) {
+        std::vector<std::string> zeile{std::to_string(r)};
+        for (int s = 0; s < 6; ++s) {
+            const int z = zahl(zufall);
+            zeile.push_back(std::to_string(z > 56 ? sonder[z - 57] : z % 12 + (r % 3 == 0 ? 0 : 1)));
+        }
+        t.push_back(zeile);
+    }
+    const auto mengen = ReihenMengen(t);
+    for (int d = 0; d < 60; ++d) {
+        std::array<int, 6> gz{};
+        for (auto& z : gz) z = zahl(zufall) % 13;
+        const int zz = d % 5 == 0 ? gz[0] : zahl(zufall) % 13;
+        const std::vector<TGewZahlen> ziehung = {Ziehung(NeueKlassenAb - 30 + d, gz, zz)};
+        const Auswertung a = GewinnAuswertung(t, ziehung, {}, 0, 0, false, Ziehungstage::Alle);
+        std::vector<int> klassen(mengen.size(), 0);
+        for (const auto& zeile : a.zeilen)
+            if (zeile.klasse != 0) klassen[std::size_t(zeile.reihe - 1)] = zeile.klasse;
+        for (std::size_t j = 0; j < mengen.size(); ++j)
+            ASSERT_EQ(klassen[j], GewinnKlasse(mengen[j], ziehung[0].menge(), zz, ziehung[0].datum))
+                << "draw " << d << " row " << j + 1;
     }
 }
