@@ -7,9 +7,9 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <random>
 #include <set>
 
+#include "bench_daten.h"
 #include "bench_util.h"
 #include "core/datenbestand.h"
 #include "core/datenpfad.h"
@@ -24,24 +24,6 @@ using namespace quintaro;
 namespace {
 constexpr int kZiehungen = 5000;
 constexpr int kSystem012 = 6;
-
-std::vector<TGewZahlen> Geschichte() {
-    std::mt19937 zufall(7);
-    std::vector<TGewZahlen> liste;
-    TDatum d = DatumAus(1980, 1, 6);
-    std::array<int, 45> zahlen{};
-    for (int n = 0; n < 45; ++n) zahlen[std::size_t(n)] = n + 1;
-    for (int i = 0; i < kZiehungen; ++i, d = NaechsteZiehung(d)) {
-        std::shuffle(zahlen.begin(), zahlen.end(), zufall);
-        TGewZahlen z;
-        z.datum = d;
-        std::sort(zahlen.begin(), zahlen.begin() + 6);
-        for (int k = 1; k <= 6; ++k) z.GZ[std::size_t(k)] = std::uint8_t(zahlen[std::size_t(k - 1)]);
-        z.ZZ = std::uint8_t(zahlen[6]);
-        liste.push_back(z);
-    }
-    return liste;
-}
 
 // Real quotas for every draw from 2019 on.
 std::vector<TQuoten> Quoten(const std::vector<TGewZahlen>& ziehungen) {
@@ -100,7 +82,7 @@ int main(int argc, char** argv) {
     qputenv("QUINTARO_DATA_DIR", ordner.path().toUtf8());
     DatenPfadNeuBestimmen();
 
-    Daten().GZListe = Geschichte();
+    Daten().GZListe = bench::ZufallsGeschichte(kZiehungen);
     Daten().QuotenListe = Quoten(Daten().GZListe);
     TZahlenMenge wahl{3, 8, 12, 17, 21, 25, 29, 33, 36, 40, 42, 45};
     const auto schein = DatenDatei("012.sqtr");

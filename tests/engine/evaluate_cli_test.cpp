@@ -11,18 +11,11 @@
 #include "quotas/quotenliste.h"
 #include "cli_lauf.h"
 #include "temp_ordner.h"
+#include "testziehung.h"
 
 using namespace quintaro;
 
 namespace {
-TGewZahlen Ziehung(TDatum d, std::array<int, 6> gz, int zz) {
-    TGewZahlen z;
-    z.datum = d;
-    for (int i = 0; i < 6; ++i) z.GZ[std::size_t(i + 1)] = std::uint8_t(gz[std::size_t(i)]);
-    z.ZZ = std::uint8_t(zz);
-    return z;
-}
-
 class EvaluateCli : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -8,18 +8,11 @@
 #include "core/formatierung.h"
 #include "evaluation/gewinnauswertung.h"
 #include "systems/katalog.h"
+#include "testziehung.h"
 
 using namespace quintaro;
 
 namespace {
-TGewZahlen Ziehung(TDatum d, std::array<int, 6> gz, int zz) {
-    TGewZahlen z;
-    z.datum = d;
-    for (int i = 0; i < 6; ++i) z.GZ[std::size_t(i + 1)] = std::uint8_t(gz[std::size_t(i)]);
-    z.ZZ = std::uint8_t(zz);
-    return z;
-}
-
 TippTabelle Reihen(std::vector<std::array<std::string, 6>> zeilen) {
     TippTabelle t;
     ReihenKopf(t);

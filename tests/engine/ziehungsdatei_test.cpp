@@ -7,19 +7,9 @@
 #include "core/fehler.h"
 #include "core/ziehungsdatei.h"
 #include "temp_ordner.h"
+#include "testziehung.h"
 
 using namespace quintaro;
-
-namespace {
-TGewZahlen Ziehung(TDatum d, std::array<int, 6> gz, int zz, int fueller = 0) {
-    TGewZahlen z;
-    z.datum = d;
-    for (int i = 0; i < 6; ++i) z.GZ[std::size_t(i + 1)] = std::uint8_t(gz[std::size_t(i)]);
-    z.ZZ = std::uint8_t(zz);
-    z.fueller = std::uint8_t(fueller);
-    return z;
-}
-}  // namespace
 
 TEST(Ziehungsdatei, RecordLayoutIsLittleEndianAndKeepsTheFiller) {
     const TGewZahlen z = Ziehung(40429, {3, 11, 17, 28, 40, 45}, 7, 0xAB);

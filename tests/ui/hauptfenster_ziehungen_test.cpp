@@ -13,19 +13,11 @@
 #include "evaluation/ui/zahlenknopf.h"
 #include "evaluation/ui/ziehungsseite.h"
 #include "testumgebung.h"
+#include "../engine/testziehung.h"
 
 using namespace quintaro;
 
 namespace {
-TGewZahlen Ziehung(TDatum d, std::array<int, 6> gz, int zz, int fueller = 0) {
-    TGewZahlen z;
-    z.datum = d;
-    for (int i = 0; i < 6; ++i) z.GZ[std::size_t(i + 1)] = std::uint8_t(gz[std::size_t(i)]);
-    z.ZZ = std::uint8_t(zz);
-    z.fueller = std::uint8_t(fueller);
-    return z;
-}
-
 class Hauptfenster : public Testumgebung {
 protected:
     void SetUp() override {

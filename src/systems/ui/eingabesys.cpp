@@ -51,6 +51,12 @@ void Faerben(QLabel* anzeige, SystemscheinEingabe::Stand stand) {
     anzeige->setPalette(p);
 }
 
+// Both dialogs start in the data folder and offer system ticket files.
+Dateifrage Systemscheinfrage(const QString& titel, const QString& muster) {
+    return {titel, QString::fromStdString(DatenPfad().string()),
+            {QStringLiteral("Systemschein-Datei (%1)").arg(muster)}, 1, QStringLiteral("sqtr")};
+}
+
 QString Bedarf(int anzahl) { return anzahl > 99 ? QString() : QString::number(anzahl); }
 }  // namespace
 
@@ -165,11 +171,7 @@ void TFEingabeSys::BDelClick() {
 
 void TFEingabeSys::BSaveClick() {
     if (!eingabe_.Vollstaendig()) return;
-    Dateifrage frage{QStringLiteral("Systemschein speichern"),
-                     QString::fromStdString(DatenPfad().string()),
-                     {QStringLiteral("Systemschein-Datei (*.sqtr)")},
-                     1,
-                     QStringLiteral("sqtr")};
+    Dateifrage frage = Systemscheinfrage(QStringLiteral("Systemschein speichern"), QStringLiteral("*.sqtr"));
     const QString name = Dateidialoge().speichern(this, frage);
     if (name.isEmpty()) return;
     std::filesystem::path datei(name.toStdString());
@@ -183,11 +185,7 @@ void TFEingabeSys::BSaveClick() {
 }
 
 void TFEingabeSys::BOpenClick() {
-    Dateifrage frage{QStringLiteral("Systemschein-Datei einlesen"),
-                     QString::fromStdString(DatenPfad().string()),
-                     {QStringLiteral("Systemschein-Datei (*)")},
-                     1,
-                     QStringLiteral("sqtr")};
+    Dateifrage frage = Systemscheinfrage(QStringLiteral("Systemschein-Datei einlesen"), QStringLiteral("*"));
     const QStringList dateien = Dateidialoge().oeffnen(this, frage);
     if (dateien.isEmpty()) return;
     const std::filesystem::path datei(dateien.first().toStdString());
