@@ -2,6 +2,7 @@
 
 #include "cli/argumente.h"
 #include "cli/befehlsgruppen.h"
+#include "cli/ziehungsquelle.h"
 #include "core/datei.h"
 #include "core/datenbestand.h"
 #include "core/formatierung.h"
@@ -12,21 +13,16 @@ namespace quintaro::cli {
 
 namespace {
 std::vector<TGewZahlen> Ansicht(std::vector<TGewZahlen> alle, const std::string& ansicht) {
-    if (ansicht == "all") return alle;
+    const int v = AnsichtNummer(ansicht);
+    if (v == 0) return alle;
     std::vector<TGewZahlen> so, mi;
     ListenTeilen(alle, so, mi);
-    if (ansicht == "sun") return so;
-    if (ansicht == "wed") return mi;
-    throw std::invalid_argument("--view: erlaubt sind all, sun und wed.");
+    return v == 1 ? so : mi;
 }
 
 int Liste(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (a.positionen().size() != 2) throw std::invalid_argument("Aufruf: quintaro-cli draws list DATEI [--view all|sun|wed]");
-    const std::filesystem::path datei = a.positionen()[1];
-    if (!std::filesystem::exists(datei)) throw std::invalid_argument("Die Datei \"" + datei.string() + "\" gibt es nicht.");
-    const auto geladen = ZiehungenLaden(datei);
-    if (!geladen.befund.inOrdnung()) err << AlsZeilen(geladen.befund.meldung(datei, geladen.ziehungen)) << '\n';
-    for (const auto& z : Ansicht(geladen.ziehungen, a.option("view").value_or("all"))) {
+    for (const auto& z : Ansicht(ZiehungenAusDatei(a.positionen()[1], err), a.option("view").value_or("all"))) {
         out << DatumISO(z.datum) << '\t';
         for (int i = 1; i <= 6; ++i) out << (i > 1 ? "," : "") << int(z.GZ[std::size_t(i)]);
         out << '\t' << int(z.ZZ) << '\n';
@@ -44,11 +40,7 @@ int Import(const Argumente& a) {
 
 int Export(const Argumente& a, std::ostream& err) {
     if (a.positionen().size() != 3) throw std::invalid_argument("Aufruf: quintaro-cli draws export DATEI CSV");
-    const std::filesystem::path datei = a.positionen()[1];
-    if (!std::filesystem::exists(datei)) throw std::invalid_argument("Die Datei \"" + datei.string() + "\" gibt es nicht.");
-    const auto geladen = ZiehungenLaden(datei);
-    if (!geladen.befund.inOrdnung()) err << AlsZeilen(geladen.befund.meldung(datei, geladen.ziehungen)) << '\n';
-    SchreibeDateiAtomar(a.positionen()[2], ZiehungenAlsText(geladen.ziehungen));
+    SchreibeDateiAtomar(a.positionen()[2], ZiehungenAlsText(ZiehungenAusDatei(a.positionen()[1], err)));
     return 0;
 }
 }  // namespace

@@ -22,11 +22,15 @@ const std::map<std::string, Gruppe>& Gruppen() {
                                       "[--from JJJJ-MM-TT] [--day all|sun|wed]\n"
                                       "                                    Gewinnauswertung eines Scheins"}},
         {"quota", {BefehlQuota, "quota DATEI KLASSE JJJJ-MM-TT      Quote einer Gewinnklasse an einem Tag"}},
+        {"systems", {BefehlSystems, "systems list|rows|verify|expand|test  Lotteriesysteme: Katalog, Reihen, Prüfung, Erweiterung, Systemtest"}},
         {"classify", {BefehlClassify, "classify --row 1,2,3,4,5,6 --draw 1,2,3,4,5,6 --zz 7 --date JJJJ-MM-TT\n"
                                       "                                    Gewinnklasse einer Reihe"}},
         {"draws", {BefehlDraws, "draws list DATEI [--view all|sun|wed]\n"
                                 "  draws import CSV DATEI | draws export DATEI CSV\n"
                                 "                                    Ziehungen zeigen, einlesen, ausgeben"}},
+        {"stats", {BefehlStats, "stats freq|absence|pairs|triples|quads|search --draws DATEI [--view all|sun|wed]\n"
+                                "  [--from I --to I] [--numbers 5,12]\n"
+                                "                                    Zahlenstatistik einer Ansicht"}},
     };
     return gruppen;
 }

@@ -1,5 +1,6 @@
 #include "core/formatierung.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -82,7 +83,7 @@ const Regionaleinstellungen& Region() { return AktuelleRegion(); }
 void SetzeRegion(const Regionaleinstellungen& region) { AktuelleRegion() = region; }
 
 std::string ZahlMitTausendern(long long wert) {
-    if (wert < 0) return "-" + Gruppiert(0ULL - static_cast<unsigned long long>(wert));
+    if (wert < 0) return Gruppiert(0ULL - static_cast<unsigned long long>(wert)).insert(0, 1, '-');
     return Gruppiert(static_cast<unsigned long long>(wert));
 }
 
@@ -121,7 +122,7 @@ Currency QuoteLesen(std::string_view text) {
     const auto b = rein.find_last_not_of(' ');
     rein = a == std::string::npos ? std::string() : rein.substr(a, b - a + 1);
     const auto fehler = [&] {
-        return KonvertierungsFehler("\"" + std::string(text) + "\" ist kein gültiger Betrag.");
+        return KonvertierungsFehler(std::string(1, '"').append(text).append("\" ist kein gültiger Betrag."));
     };
     bool negativ = false;
     std::string_view rest = rein;
@@ -141,6 +142,57 @@ Currency QuoteLesen(std::string_view text) {
     for (std::size_t i = 0; i < bruch.size() && i < 4; ++i, faktor /= 10) wert += (bruch[i] - '0') * faktor;
     if (bruch.size() > 4 && bruch[4] >= '5') wert += 1;  // round to 1/10000
     return negativ ? -wert : wert;
+}
+
+std::optional<double> ZahlLesen(std::string_view text) {
+    const auto a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) return std::nullopt;
+    text = text.substr(a, text.find_last_not_of(' ') - a + 1);
+    // Rewrite into the form from_chars reads, checking the shape on the way.
+    std::string form;
+    std::size_t i = 0;
+    const auto ziffern = [&] {
+        std::size_t n = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++n) form += text[i];
+        return n;
+    };
+    if (text[0] == '+' || text[0] == '-') {
+        if (text[0] == '-') form += '-';
+        ++i;
+    }
+    std::size_t stellen = ziffern();
+    const std::string& komma = Region().dezimalzeichen;
+    if (!komma.empty() && text.substr(i, komma.size()) == komma) {
+        form += '.';
+        i += komma.size();
+        stellen += ziffern();
+    }
+    if (stellen == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        form += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) form += text[i++];
+        if (ziffern() == 0) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    double wert = 0;
+    const auto [ende, fehler] = std::from_chars(form.data(), form.data() + form.size(), wert);
+    if (fehler != std::errc{} || ende != form.data() + form.size()) return std::nullopt;
+    return wert;
+}
+
+std::string DezimalText(double wert, int stellen) {
+    char puffer[400];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+    if (fehler != std::errc{}) return "?";
+    std::string text;
+    for (const char* c = puffer; c != ende; ++c) {
+        if (*c == '.')
+            text += Region().dezimalzeichen;
+        else
+            text += *c;
+    }
+    return text;
 }
 
 bool IstDarstellbar(TDatum d) { return std::isfinite(d) && d >= -693593 && d <= 2958465; }
@@ -188,6 +240,26 @@ std::optional<TDatum> DatumLesen(std::string_view text) {
     }
     if (!IstGueltigesDatum(jahr, monat, tag)) return std::nullopt;
     return DatumAus(jahr, monat, tag);
+}
+
+std::optional<TDatum> DatumZeitLesen(std::string_view text) {
+    const auto a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) return std::nullopt;
+    text = text.substr(a, text.find_last_not_of(' ') - a + 1);
+    const std::size_t blank = text.find(' ');
+    const auto datum = DatumLesen(text.substr(0, blank));
+    if (!datum || blank == std::string_view::npos) return datum;
+    std::string_view zeit = text.substr(blank);
+    zeit.remove_prefix(zeit.find_first_not_of(' '));
+    const auto teile = Teile(zeit, ":");
+    if (teile.size() < 2 || teile.size() > 3) return std::nullopt;
+    int werte[3] = {0, 0, 0};
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (!NurZiffern(teile[i]) || teile[i].size() > 2) return std::nullopt;
+        werte[i] = std::atoi(std::string(teile[i]).c_str());
+    }
+    if (werte[0] > 23 || werte[1] > 59 || werte[2] > 59) return std::nullopt;
+    return *datum + (werte[0] * 3600 + werte[1] * 60 + werte[2]) / 86400.0;
 }
 
 std::string DatumISO(TDatum d) {

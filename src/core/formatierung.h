@@ -37,6 +37,13 @@ std::string QuotenText(Currency quote);
 // regional decimal separator, rounded to 1/10000. Throws KonvertierungsFehler.
 Currency QuoteLesen(std::string_view text);
 
+// A decimal number with the regional decimal separator and no thousands
+// separators ("-1234,5", "2,5E3"); surrounding blanks are allowed.
+std::optional<double> ZahlLesen(std::string_view text);
+// A number with exactly `stellen` decimals and the regional decimal separator,
+// without thousands separators ("12,50").
+std::string DezimalText(double wert, int stellen);
+
 // Whether a day count lies within the years 1..9999 (dates outside show as "?").
 bool IstDarstellbar(TDatum d);
 // Short date, always with four year digits: "05.09.2010".
@@ -44,6 +51,9 @@ std::string DatumText(TDatum d);
 // Parses a short date of the regional format. Two-digit years are taken as the
 // nearest year not after the current century's next 20 years (87 → 1987).
 std::optional<TDatum> DatumLesen(std::string_view text);
+// A short date as DatumLesen, optionally followed by a blank and the time of
+// day "hh:mm" or "hh:mm:ss".
+std::optional<TDatum> DatumZeitLesen(std::string_view text);
 // "2010-09-05" and back.
 std::string DatumISO(TDatum d);
 std::optional<TDatum> DatumAusISO(std::string_view text);

@@ -110,8 +110,8 @@ std::string ZiehungenAlsText(const std::vector<TGewZahlen>& ziehungen) {
     std::string text;
     for (const auto& z : ziehungen) {
         text += DatumISO(z.datum);
-        for (int i = 1; i <= 6; ++i) text += "," + std::to_string(z.GZ[std::size_t(i)]);
-        text += "," + std::to_string(z.ZZ) + "\n";
+        for (int i = 1; i <= 6; ++i) text.append(1, ',').append(std::to_string(z.GZ[std::size_t(i)]));
+        text.append(1, ',').append(std::to_string(z.ZZ)).append(1, '\n');
     }
     return text;
 }

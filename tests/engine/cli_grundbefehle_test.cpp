@@ -32,7 +32,7 @@ TEST(CliGrundbefehle, BinomialAndClassify) {
         const auto lauf = Cli(f.args);
         EXPECT_EQ(lauf.status, f.status) << f.args[0] << " " << lauf.fehler;
         EXPECT_EQ(lauf.aus, f.aus);
-        if (f.status != 0) EXPECT_FALSE(lauf.fehler.empty());
+        if (f.status != 0) { EXPECT_FALSE(lauf.fehler.empty()); }
     }
 }
 

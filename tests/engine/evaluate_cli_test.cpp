@@ -11,7 +11,7 @@
 #include "quotas/quotenliste.h"
 #include "cli_lauf.h"
 #include "temp_ordner.h"
-#include "testziehung.h"
+#include "gemeinsam/testziehung.h"
 
 using namespace quintaro;
 
@@ -19,9 +19,9 @@ namespace {
 class EvaluateCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        ZiehungenSpeichern(pfad("GZ.645"), {Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
-                                            Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
-                                            Ziehung(DatumAus(2019, 5, 1), {10, 11, 12, 13, 14, 15}, 7)});
+        ZiehungenSpeichern(pfad("GZ.645"), {TestZiehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
+                                            TestZiehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
+                                            TestZiehung(DatumAus(2019, 5, 1), {10, 11, 12, 13, 14, 15}, 7)});
         std::ofstream(pfad("t.nqtr"), std::ios::binary) << "1,2,3,4,5,6\r\n7,8,9,10,11,12\r\n1,2,3,7,20,21\r\n";
         TQuoten q;
         q.datum = DatumAus(2019, 5, 1);

@@ -53,3 +53,40 @@ TEST_F(FormatierungTest, DatesAlwaysCarryFourYearDigits) {
     EXPECT_EQ(DatumText(40429), "09/08/2010");
     EXPECT_EQ(DatumLesen("09/08/2010"), 40429);
 }
+
+TEST_F(FormatierungTest, ZahlLesenReadsDecimalNumbers) {
+    const struct {
+        const char* text;
+        std::optional<double> wert;
+    } faelle[] = {
+        {"12", 12.0},     {"-3,5", -3.5}, {" +7,25 ", 7.25}, {",5", 0.5},  {"2,5E3", 2500.0},
+        {"1e-2", 0.01},   {"", {}},       {"1,2,3", {}},    {"1.5", {}},  {"abc", {}},
+        {"3 4", {}},      {"-", {}},      {"1e", {}},       {",", {}},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(ZahlLesen(f.text), f.wert) << f.text;
+}
+
+TEST_F(FormatierungTest, DatumZeitLesenTakesAnOptionalTime) {
+    EXPECT_EQ(DatumZeitLesen("08.09.2010"), DatumAus(2010, 9, 8));
+    EXPECT_EQ(DatumZeitLesen("8.9.2010"), DatumAus(2010, 9, 8));
+    EXPECT_EQ(DatumZeitLesen("01.01.0001"), DatumAus(1, 1, 1));
+    EXPECT_DOUBLE_EQ(*DatumZeitLesen("31.12.9999 23:59"), DatumAus(9999, 12, 31) + 1439.0 / 1440.0);
+    EXPECT_DOUBLE_EQ(*DatumZeitLesen("02.01.2020 12:00:30"), DatumAus(2020, 1, 2) + 43230.0 / 86400.0);
+    for (const char* falsch : {"31.02.2020", "1.1.", "2020-01-01", "01.01.2020 24:00", "01.01.2020 12", "x"})
+        EXPECT_FALSE(DatumZeitLesen(falsch)) << falsch;
+}
+
+TEST_F(FormatierungTest, DezimalTextFollowsTheRegion) {
+    EXPECT_EQ(DezimalText(100.0, 2), "100,00");
+    EXPECT_EQ(DezimalText(100.0 / 3.0, 2), "33,33");
+    EXPECT_EQ(DezimalText(0.004, 2), "0,00");
+    EXPECT_EQ(DezimalText(-2.5, 1), "-2,5");
+    EXPECT_EQ(DezimalText(1234567.0, 2), "1234567,00");
+    Regionaleinstellungen englisch;
+    englisch.dezimalzeichen = ".";
+    englisch.tausenderzeichen = ",";
+    SetzeRegion(englisch);
+    EXPECT_EQ(DezimalText(25.0, 2), "25.00");
+    EXPECT_EQ(ZahlLesen("-3.5"), -3.5);
+    EXPECT_FALSE(ZahlLesen("3,5"));
+}

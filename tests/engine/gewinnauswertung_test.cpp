@@ -8,7 +8,7 @@
 #include "core/formatierung.h"
 #include "evaluation/gewinnauswertung.h"
 #include "systems/katalog.h"
-#include "testziehung.h"
+#include "gemeinsam/testziehung.h"
 
 using namespace quintaro;
 
@@ -34,9 +34,9 @@ std::vector<std::string> Zeilentexte(const Auswertung& a) {
 
 // So 2010-09-05, Mi 2010-09-08, So 2010-09-12, Mi 2019-05-01, Sa 2019-05-04.
 const std::vector<TGewZahlen> kZiehungen = {
-    Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),     Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
-    Ziehung(DatumAus(2010, 9, 12), {40, 41, 42, 43, 44, 45}, 39), Ziehung(DatumAus(2019, 5, 1), {10, 11, 12, 13, 14, 15}, 7),
-    Ziehung(DatumAus(2019, 5, 4), {20, 21, 22, 23, 24, 25}, 26),
+    TestZiehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),     TestZiehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
+    TestZiehung(DatumAus(2010, 9, 12), {40, 41, 42, 43, 44, 45}, 39), TestZiehung(DatumAus(2019, 5, 1), {10, 11, 12, 13, 14, 15}, 7),
+    TestZiehung(DatumAus(2019, 5, 4), {20, 21, 22, 23, 24, 25}, 26),
 };
 }  // namespace
 
@@ -64,8 +64,8 @@ TEST(GewinnAuswertung, OneLinePerDrawWithoutWinAndOnePerWin) {
 
 TEST(GewinnAuswertung, EqualWinsKeepTheEarlierAsHighest) {
     // Rows 1 and 2 both hit "3" on both Sundays of September 2010 (old scheme there: "3" = 4,47 €).
-    const std::vector<TGewZahlen> ziehungen = {Ziehung(DatumAus(2010, 8, 29), {1, 2, 3, 4, 5, 6}, 7),
-                                               Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7)};
+    const std::vector<TGewZahlen> ziehungen = {TestZiehung(DatumAus(2010, 8, 29), {1, 2, 3, 4, 5, 6}, 7),
+                                               TestZiehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7)};
     const TippTabelle t = Reihen({{"1", "2", "3", "30", "31", "32"}, {"4", "5", "6", "33", "34", "35"}});
     const Auswertung a = GewinnAuswertung(t, ziehungen, {}, 1, 0, true, Ziehungstage::Alle);
     EXPECT_EQ(a.zeilen.size(), 4u);
@@ -75,8 +75,8 @@ TEST(GewinnAuswertung, EqualWinsKeepTheEarlierAsHighest) {
 }
 
 TEST(GewinnAuswertung, ClassEightOnlyUnderTheNewSchemeAndRealQuotasPriceWins) {
-    const std::vector<TGewZahlen> ziehungen = {Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
-                                               Ziehung(DatumAus(2019, 5, 1), {1, 2, 3, 4, 5, 6}, 7)};
+    const std::vector<TGewZahlen> ziehungen = {TestZiehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
+                                               TestZiehung(DatumAus(2019, 5, 1), {1, 2, 3, 4, 5, 6}, 7)};
     const TippTabelle t = Reihen({{"7", "20", "21", "22", "23", "24"}});
     const Auswertung ohne = GewinnAuswertung(t, ziehungen, {}, 1, 0, true, Ziehungstage::Alle);
     EXPECT_EQ(Zeilentexte(ohne), (std::vector<std::string>{"05.09.2010 (So)|---|---|---", "01.05.2019 (Mi)|0 + ZZ|1|1,20"}));
@@ -243,7 +243,7 @@ TEST(GewinnAuswertung, ClassesAgreeWithTheGameRulesForOddRowsAndDraws) {
         std::array<int, 6> gz{};
         for (auto& z : gz) z = zahl(zufall) % 13;
         const int zz = d % 5 == 0 ? gz[0] : zahl(zufall) % 13;
-        const std::vector<TGewZahlen> ziehung = {Ziehung(NeueKlassenAb - 30 + d, gz, zz)};
+        const std::vector<TGewZahlen> ziehung = {TestZiehung(NeueKlassenAb - 30 + d, gz, zz)};
         const Auswertung a = GewinnAuswertung(t, ziehung, {}, 0, 0, false, Ziehungstage::Alle);
         std::vector<int> klassen(mengen.size(), 0);
         for (const auto& zeile : a.zeilen)

@@ -84,11 +84,11 @@ TEST(Katalog, OfficialTicketsAndTheirTwins) {
     const auto& k = SystemKatalog();
     int zwillinge = 0;
     for (int i = 0; i < int(k.size()); ++i) {
-        if (i < AnzahlEingebauteSysteme) EXPECT_FALSE(IstScheinSystem(i)) << i;
+        if (i < AnzahlEingebauteSysteme) { EXPECT_FALSE(IstScheinSystem(i)) << i; }
         zwillinge += IstScheinSystem(i);
     }
     EXPECT_EQ(zwillinge, 48);
     EXPECT_TRUE(IstScheinSystem(348));  // RG 1, WZ 40 is "540"
     for (int i = 348; i < int(k.size()); ++i)
-        if (k[std::size_t(i)].RG == 5 && k[std::size_t(i)].WZ == 12) EXPECT_FALSE(IstScheinSystem(i));
+        if (k[std::size_t(i)].RG == 5 && k[std::size_t(i)].WZ == 12) { EXPECT_FALSE(IstScheinSystem(i)); }
 }

@@ -3,16 +3,16 @@
 #include <fstream>
 
 #include "core/datei.h"
+#include "gemeinsam/testziehung.h"
 #include "core/datenbestand.h"
 #include "core/fehler.h"
 #include "core/ziehungsdatei.h"
 #include "temp_ordner.h"
-#include "testziehung.h"
 
 using namespace quintaro;
 
 TEST(Ziehungsdatei, RecordLayoutIsLittleEndianAndKeepsTheFiller) {
-    const TGewZahlen z = Ziehung(40429, {3, 11, 17, 28, 40, 45}, 7, 0xAB);
+    const TGewZahlen z = TestZiehung(40429, {3, 11, 17, 28, 40, 45}, 7, 0xAB);
     std::uint8_t b[16];
     GewZahlenNach(z, b);
     const std::uint8_t erwartet[16] = {0, 0, 0, 0, 0xA0, 0xBD, 0xE3, 0x40, 3, 11, 17, 28, 40, 45, 7, 0xAB};
@@ -23,7 +23,7 @@ TEST(Ziehungsdatei, RecordLayoutIsLittleEndianAndKeepsTheFiller) {
 TEST(Ziehungsdatei, SavingAndLoadingRoundTripsEveryByte) {
     TempOrdner ordner;
     const auto datei = ordner.pfad() / "GZ.645";
-    std::vector<TGewZahlen> liste = {Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7, 9), Ziehung(40429, {8, 9, 10, 11, 12, 45}, 44)};
+    std::vector<TGewZahlen> liste = {TestZiehung(40426, {1, 2, 3, 4, 5, 6}, 7, 9), TestZiehung(40429, {8, 9, 10, 11, 12, 45}, 44)};
     ZiehungenSpeichern(datei, liste);
     EXPECT_EQ(DateiGroesse(datei), 32);
     const auto geladen = ZiehungenLaden(datei);
@@ -39,7 +39,7 @@ TEST(Ziehungsdatei, MissingEmptyAndOddSizedFiles) {
     SchreibeDateiAtomar(datei, Bytes{});
     EXPECT_TRUE(ZiehungenLaden(datei).ziehungen.empty());
 
-    std::vector<TGewZahlen> liste = {Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7), Ziehung(40429, {8, 9, 10, 11, 12, 45}, 44)};
+    std::vector<TGewZahlen> liste = {TestZiehung(40426, {1, 2, 3, 4, 5, 6}, 7), TestZiehung(40429, {8, 9, 10, 11, 12, 45}, 44)};
     ZiehungenSpeichern(datei, liste);
     Bytes roh = LiesDatei(datei);
     roh.push_back(0x55);  // 33 bytes: two draws and a stray byte
@@ -55,13 +55,13 @@ TEST(Ziehungsdatei, DamagedRecordsAreCountedAndTheFirstNamed) {
     TempOrdner ordner;
     const auto datei = ordner.pfad() / "GZ.645";
     const std::vector<TGewZahlen> liste = {
-        Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7),
-        Ziehung(40429, {1, 2, 3, 4, 5, 46}, 7),   // number outside 1..45
-        Ziehung(40433, {1, 1, 3, 4, 5, 6}, 7),    // repeated number
-        Ziehung(40430, {1, 2, 3, 4, 5, 6}, 7),    // date not ascending
-        Ziehung(40440, {1, 2, 3, 4, 5, 6}, 6),    // Zusatzzahl among the six
-        Ziehung(std::nan(""), {1, 2, 3, 4, 5, 6}, 7),
-        Ziehung(40450, {1, 2, 3, 4, 5, 6}, 7),
+        TestZiehung(40426, {1, 2, 3, 4, 5, 6}, 7),
+        TestZiehung(40429, {1, 2, 3, 4, 5, 46}, 7),   // number outside 1..45
+        TestZiehung(40433, {1, 1, 3, 4, 5, 6}, 7),    // repeated number
+        TestZiehung(40430, {1, 2, 3, 4, 5, 6}, 7),    // date not ascending
+        TestZiehung(40440, {1, 2, 3, 4, 5, 6}, 6),    // Zusatzzahl among the six
+        TestZiehung(std::nan(""), {1, 2, 3, 4, 5, 6}, 7),
+        TestZiehung(40450, {1, 2, 3, 4, 5, 6}, 7),
     };
     ZiehungenSpeichern(datei, liste);
     const auto geladen = ZiehungenLaden(datei);
@@ -77,7 +77,7 @@ TEST(Ziehungsdatei, ListSplitPutsSaturdayMondayAndNewYear1987OnSunday) {
     std::vector<TGewZahlen> alle;
     for (TDatum d : {DatumAus(1987, 1, 1), DatumAus(2003, 12, 25), DatumAus(2024, 1, 6), DatumAus(2024, 1, 8),
                      DatumAus(2024, 1, 9), DatumAus(2024, 1, 10)})
-        alle.push_back(Ziehung(d, {1, 2, 3, 4, 5, 6}, 7));
+        alle.push_back(TestZiehung(d, {1, 2, 3, 4, 5, 6}, 7));
     std::vector<TGewZahlen> so, mi;
     ListenTeilen(alle, so, mi);
     ASSERT_EQ(so.size(), 3u);
@@ -90,7 +90,7 @@ TEST(Ziehungsdatei, ListSplitPutsSaturdayMondayAndNewYear1987OnSunday) {
 TEST(Ziehungsdatei, FailedSaveLeavesTheOldFileWhole) {
     TempOrdner ordner;
     const auto datei = ordner.pfad() / "GZ.645";
-    ZiehungenSpeichern(datei, {Ziehung(40426, {1, 2, 3, 4, 5, 6}, 7)});
+    ZiehungenSpeichern(datei, {TestZiehung(40426, {1, 2, 3, 4, 5, 6}, 7)});
     std::filesystem::create_directory(datei.string() + ".neu");  // the side file cannot be created
     EXPECT_THROW(ZiehungenSpeichern(datei, {}), DateiFehler);
     EXPECT_EQ(DateiGroesse(datei), 16);

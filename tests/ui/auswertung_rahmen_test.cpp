@@ -25,9 +25,9 @@ protected:
     void SetUp() override {
         Scheintestumgebung::SetUp();
         // So 2010-09-05, Mi 2010-09-08, So 2010-09-12.
-        Daten().GZListe = {Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
-                           Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
-                           Ziehung(DatumAus(2010, 9, 12), {40, 41, 42, 43, 44, 45}, 39)};
+        Daten().GZListe = {TestZiehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
+                           TestZiehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7),
+                           TestZiehung(DatumAus(2010, 9, 12), {40, 41, 42, 43, 44, 45}, 39)};
     }
     void Schein(const std::string& name, const std::string& inhalt) {
         std::ofstream(datei(name), std::ios::binary) << inhalt;
@@ -123,7 +123,7 @@ TEST_F(Rahmen, ChoosersKeepTheirChoiceWhenTheDrawListChanges) {
     TFFrScheineN r;
     r.setzeZiehungsauswahl(Auswahl());
     r.Combo1->setCurrentIndex(1);
-    Daten().GZListe.push_back(Ziehung(DatumAus(2010, 9, 15), {1, 2, 3, 4, 5, 6}, 7));
+    Daten().GZListe.push_back(TestZiehung(DatumAus(2010, 9, 15), {1, 2, 3, 4, 5, 6}, 7));
     r.setzeZiehungsauswahl(Auswahl());
     EXPECT_EQ(r.Combo1->count(), 4);
     EXPECT_EQ(r.Combo1->currentText(), "08.09.2010");
@@ -139,7 +139,7 @@ TEST_F(Rahmen, BZeigScrollsTheHighestWinIntoView) {
     // 300 draws; only draw 250 is hit, so its line lies far below the first screen.
     Daten().GZListe.clear();
     for (int i = 0; i < 300; ++i)
-        Daten().GZListe.push_back(Ziehung(DatumAus(2011, 1, 2) + 7 * i,
+        Daten().GZListe.push_back(TestZiehung(DatumAus(2011, 1, 2) + 7 * i,
                                                       i == 249 ? std::array{1, 2, 3, 4, 5, 6} : std::array{40, 41, 42, 43, 44, 45},
                                                       39));
     Schein("a.nqtr", "1,2,3,4,5,6\r\n");

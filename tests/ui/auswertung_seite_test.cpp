@@ -26,8 +26,8 @@ class Seite : public Scheintestumgebung {
 protected:
     void SetUp() override {
         Scheintestumgebung::SetUp();
-        Daten().GZListe = {Ziehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
-                           Ziehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7)};
+        Daten().GZListe = {TestZiehung(DatumAus(2010, 9, 5), {1, 2, 3, 4, 5, 6}, 7),
+                           TestZiehung(DatumAus(2010, 9, 8), {1, 2, 3, 4, 5, 6}, 7)};
         for (const char* name : {"a.nqtr", "b.nqtr", "c.nqtr"})
             std::ofstream(datei(name), std::ios::binary) << "1,2,3,4,5,6\r\n";
         SystemscheinSpeichern(SystemscheinBauen(1, {}, {1, 2, 3, 4, 5, 6, 7}), datei("s.sqtr"));
@@ -61,7 +61,7 @@ TEST_F(Seite, EachFileGetsANamedTabWithTheFrameOfItsKind) {
     EXPECT_EQ(anderes->findChild<AuswertungsRahmen*>(), nullptr);
 
     // The draw list changes: every open frame gets the new items.
-    Daten().GZListe.push_back(Ziehung(DatumAus(2010, 9, 12), {1, 2, 3, 4, 5, 6}, 7));
+    Daten().GZListe.push_back(TestZiehung(DatumAus(2010, 9, 12), {1, 2, 3, 4, 5, 6}, 7));
     seite.setzeZiehungsauswahl(Auswahl());
     EXPECT_EQ(frame->Combo1->count(), 3);
 }

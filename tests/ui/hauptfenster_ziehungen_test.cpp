@@ -8,16 +8,17 @@
 
 #include "app/ui/programmstart.h"
 #include "core/datei.h"
+#include "gemeinsam/testziehung.h"
 #include "core/ziehungsdatei.h"
 #include "evaluation/ui/tfauswertung.h"
 #include "evaluation/ui/zahlenknopf.h"
 #include "evaluation/ui/ziehungsseite.h"
 #include "testumgebung.h"
-#include "../engine/testziehung.h"
 
 using namespace quintaro;
 
 namespace {
+
 class Hauptfenster : public Testumgebung {
 protected:
     void SetUp() override {
@@ -26,9 +27,9 @@ protected:
     }
     // Sunday 2024-01-07, Saturday 2024-01-13 (a shifted Sunday draw), Wednesday 2024-01-17.
     void schreibeGeschichte() {
-        ZiehungenSpeichern(datei(ZiehungsDateiName), {Ziehung(DatumAus(2024, 1, 7), {1, 2, 3, 4, 5, 6}, 7, 0x11),
-                                                      Ziehung(DatumAus(2024, 1, 13), {8, 9, 10, 11, 12, 13}, 14),
-                                                      Ziehung(DatumAus(2024, 1, 17), {40, 3, 17, 25, 33, 9}, 21, 0x22)});
+        ZiehungenSpeichern(datei(ZiehungsDateiName), {TestZiehung(DatumAus(2024, 1, 7), {1, 2, 3, 4, 5, 6}, 7, 0x11),
+                                                      TestZiehung(DatumAus(2024, 1, 13), {8, 9, 10, 11, 12, 13}, 14),
+                                                      TestZiehung(DatumAus(2024, 1, 17), {40, 3, 17, 25, 33, 9}, 21, 0x22)});
     }
     Ziehungsseite& seite() { return *fenster->ziehungsseite(); }
     void klicke(int zahl) { QTest::mouseClick(seite().PNummer[std::size_t(zahl)], Qt::LeftButton); }
@@ -135,7 +136,7 @@ TEST_F(Hauptfenster, AddingADrawAfterAWednesdayAppendsTheFollowingSunday) {
     const Bytes nachher = LiesDatei(datei(ZiehungsDateiName));
     ASSERT_EQ(nachher.size(), vorher.size() + 16);
     EXPECT_TRUE(std::equal(vorher.begin(), vorher.end(), nachher.begin()));  // filler bytes included
-    EXPECT_EQ(GewZahlenAus(nachher.data() + 48), Ziehung(DatumAus(2024, 1, 21), {2, 7, 11, 19, 30, 45}, 12));
+    EXPECT_EQ(GewZahlenAus(nachher.data() + 48), TestZiehung(DatumAus(2024, 1, 21), {2, 7, 11, 19, 30, 45}, 12));
     EXPECT_EQ(seite().BHinzu->text(), "Neue Ziehung");
     EXPECT_EQ(seite().Combo1->count(), 4);
     EXPECT_EQ(seite().Combo1->currentIndex(), 3);
@@ -163,7 +164,7 @@ TEST_F(Hauptfenster, CorrectingAStoredDrawKeepsItsDateAndFiller) {
     EXPECT_TRUE(nachrichten.meldungen.empty());
     const Bytes roh = LiesDatei(datei(ZiehungsDateiName));
     ASSERT_EQ(roh.size(), 48u);
-    EXPECT_EQ(GewZahlenAus(roh.data()), Ziehung(DatumAus(2024, 1, 7), {1, 2, 3, 4, 5, 45}, 7, 0x11));
+    EXPECT_EQ(GewZahlenAus(roh.data()), TestZiehung(DatumAus(2024, 1, 7), {1, 2, 3, 4, 5, 45}, 7, 0x11));
     EXPECT_EQ(seite().Combo1->currentIndex(), 0);
 }
 

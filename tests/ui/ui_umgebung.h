@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <string>
 
-#include "../engine/testziehung.h"
+#include "gemeinsam/testziehung.h"
 #include "core/datum.h"
 #include "dateidialog_attrappe.h"
 #include "testumgebung.h"

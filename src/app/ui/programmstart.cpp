@@ -1,7 +1,10 @@
 #include "app/ui/programmstart.h"
 
 #include "app/ui/fensterverwaltung.h"
+#include "app/programmwerte.h"
+#include "app/ui/werkzeugleiste.h"
 #include "evaluation/ui/tfauswertung.h"
+#include "statistics/ui/statistik_fenster.h"
 
 namespace quintaro {
 
@@ -14,7 +17,15 @@ void FensterRegistrieren() {
     v.registriere(Ziel::EingabeS, {"FEingabeSys", 1040, true, true, false, {}});
     v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, {}});
     v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, {}});
-    v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, {}});
+    v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, [] {
+                      auto* fenster = new TFStatistik;
+                      WerkzeugleisteAnbringen(fenster, Ziel::Statistik, 1050);
+                      QObject::connect(fenster, &TFStatistik::downloadGewuenscht, [] {
+                          Werte().downloadNachfragen = false;
+                          Fensterverwaltung::Instanz().oeffne(Ziel::Update);
+                      });
+                      return static_cast<QWidget*>(fenster);
+                  }});
     v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, {}});
     v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, {}});
     v.registriere(Ziel::NueberK, {"FNueberK", 1100, false, false, false, {}});

@@ -15,6 +15,7 @@
 #include "app/ui/werkzeugleiste.h"
 #include "core/datenbestand.h"
 #include "core/spielregeln.h"
+#include "statistics/statistik.h"
 #include "evaluation/ui/ziehungsseite.h"
 
 namespace quintaro {
@@ -64,10 +65,7 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
     ziehungsseite_->GZEinlesen();
 }
 
-void TFAuswertung::StatistikNeu() {
-    auto& d = Daten();
-    ListenTeilen(d.GZListe, d.GZListeSo, d.GZListeMi);
-}
+void TFAuswertung::StatistikNeu() { StatistikStart(Daten()); }
 
 void TFAuswertung::baueMenue() {
     auto& v = Fensterverwaltung::Instanz();

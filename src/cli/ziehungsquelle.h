@@ -1,0 +1,20 @@
+#pragma once
+// The draw history as the commands read it: a file named on the command line
+// and one of its three views.
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/datensaetze.h"
+
+namespace quintaro::cli {
+
+// The draws of the file; what looks damaged is reported on `err` and the draws
+// are used as they stand. A missing file is an error here, not an empty history.
+std::vector<TGewZahlen> ZiehungenAusDatei(const std::filesystem::path& datei, std::ostream& err);
+
+// "all", "sun" or "wed" as the view number 0, 1 or 2.
+int AnsichtNummer(const std::string& ansicht);
+
+}  // namespace quintaro::cli

@@ -1,0 +1,29 @@
+#pragma once
+// One table for one built-in entry: prescribed rows, an algebraic design, or
+// the annealing search.
+#include <cstdint>
+#include <string>
+
+#include "reihen.h"
+#include "systems/katalog.h"
+
+namespace systemgen {
+
+struct Vorgaben {
+    std::uint64_t saat = 1;
+    std::int64_t schritte = 5'000'000;  // annealing moves per entry
+};
+
+struct Erzeugnis {
+    Reihen reihen;
+    std::string methode;
+};
+
+Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben);
+
+// Subsets that the rows leave uncovered: GA-subsets, for GA = 0 pairs.
+std::int64_t Unbedeckt(const Reihen& reihen, const quintaro::TSysteme& s);
+// TR rows of RG distinct ascending values in 1..WZ, every value used.
+bool FormGueltig(const Reihen& reihen, const quintaro::TSysteme& s);
+
+}  // namespace systemgen

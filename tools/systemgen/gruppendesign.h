@@ -1,0 +1,30 @@
+#pragma once
+// Designs with a prescribed automorphism group (Kramer-Mesner): the group's
+// orbits on t-subsets and on k-subsets turn the search for a t-(v,k,1) design
+// into a small exact cover over orbits.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reihen.h"
+
+namespace systemgen {
+
+// A permutation group on 0..v-1, given by generators.
+struct Gruppe {
+    std::string name;
+    int v = 0;
+    std::vector<std::vector<int>> erzeuger;
+};
+
+// Z_n acting as `bahnen` n-cycles on 0..n*bahnen-1, plus `fest` fixed points after them.
+Gruppe Zyklisch(int n, int bahnen = 1, int fest = 0);
+// Z_a x Z_b acting regularly on a * b points (point x * b + y).
+Gruppe Produkt(int a, int b);
+
+// Blocks of a t-(v,k,1) design (values 1..v) invariant under the group, or nothing.
+std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t knotenGrenze,
+                                      std::uint64_t saat);
+
+}  // namespace systemgen

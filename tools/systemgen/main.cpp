@@ -1,0 +1,79 @@
+// systemgen: generates the row tables of the built-in systems and writes them
+// as src/systems/reihentabellen_daten.cpp. Run from the source folder:
+//   systemgen [--entry N | --from A --to B] [--schritte MILLIONEN] [--saat S] [--offen] [--immer] [--datei PFAD]
+// An entry's new table replaces the one in the file only when it leaves fewer
+// subsets uncovered (or the old one is unusable), unless --immer is given.
+// --offen skips entries whose table in the file is already complete.
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "datendatei.h"
+#include "erzeugung.h"
+#include "systems/katalog.h"
+
+using namespace systemgen;
+
+int main(int argc, char** argv) {
+    int von = 0, bis = quintaro::AnzahlEingebauteSysteme - 1;
+    bool immer = false, offen = false;
+    Vorgaben vorgaben;
+    std::string datei = "src/systems/reihentabellen_daten.cpp";
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto wert = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "%s braucht einen Wert\n", a.c_str());
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (a == "--entry") von = bis = std::stoi(wert());
+        else if (a == "--from") von = std::stoi(wert());
+        else if (a == "--to") bis = std::stoi(wert());
+        else if (a == "--schritte") vorgaben.schritte = std::int64_t(std::stod(wert()) * 1e6);
+        else if (a == "--saat") vorgaben.saat = std::stoull(wert());
+        else if (a == "--immer") immer = true;
+        else if (a == "--offen") offen = true;
+        else if (a == "--datei") datei = wert();
+        else {
+            std::fprintf(stderr,
+                         "Aufruf: systemgen [--entry N | --from A --to B] [--schritte MILLIONEN] [--saat S] "
+                         "[--offen] [--immer] [--datei PFAD]\n");
+            return 2;
+        }
+    }
+    const auto& systeme = quintaro::EingebauteSysteme();
+    for (int i = std::max(von, 0); i <= std::min(bis, quintaro::AnzahlEingebauteSysteme - 1); ++i) {
+        const auto& s = systeme[std::size_t(i)];
+        if (offen) {
+            const auto vorhanden = LiesDatendatei(datei)[std::size_t(i)];
+            if (FormGueltig(vorhanden, s) && (s.GA == 0 || Unbedeckt(vorhanden, s) == 0)) continue;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        auto neu = Erzeuge(i, s, vorgaben);
+        const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
+        const bool neuGueltig = FormGueltig(neu.reihen, s);
+        const std::int64_t u = Unbedeckt(neu.reihen, s);
+        std::int64_t uAlt = -1;
+        bool nehmen = false;
+        DatendateiAendern(datei, [&](std::vector<Reihen>& tabellen) {
+            auto& alt = tabellen[std::size_t(i)];
+            const bool altGueltig = FormGueltig(alt, s);
+            uAlt = altGueltig ? Unbedeckt(alt, s) : -1;
+            nehmen = neuGueltig && (immer || !altGueltig || u < uAlt);
+            if (nehmen) alt = neu.reihen;
+            return nehmen;
+        });
+        std::printf("%3d RG %d WZ %2d GA %d TR %3d  %-14s unbedeckt %6lld  vorher %6lld  %s  %8.2f s\n", i, s.RG,
+                    s.WZ, s.GA, s.TR, neu.methode.c_str(), (long long)u, (long long)uAlt,
+                    !neuGueltig ? "UNGUELTIG" : nehmen ? "uebernommen" : "verworfen  ", dauer.count());
+        std::fflush(stdout);
+    }
+    const auto tabellen = LiesDatendatei(datei);
+    int fehlend = 0;
+    for (std::size_t i = 0; i < tabellen.size(); ++i) fehlend += !FormGueltig(tabellen[i], systeme[i]);
+    if (fehlend > 0) std::printf("%d Tabellen fehlen noch\n", fehlend);
+    return 0;
+}
