@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <fstream>
-#include <random>
 
 #include "app/ui/programmstart.h"
 #include "app/ui/tfstart.h"
+#include "bench_daten.h"
 #include "bench_util.h"
 #include "core/datenbestand.h"
 #include "core/datenpfad.h"
@@ -16,25 +16,6 @@
 using namespace quintaro;
 
 namespace {
-std::vector<TGewZahlen> ZufallsGeschichte(int anzahl) {
-    std::mt19937 zufall(42);
-    std::vector<TGewZahlen> liste;
-    TDatum d = DatumAus(1979, 1, 7);
-    for (int i = 0; i < anzahl; ++i) {
-        std::vector<int> zahlen(45);
-        for (int n = 0; n < 45; ++n) zahlen[std::size_t(n)] = n + 1;
-        std::shuffle(zahlen.begin(), zahlen.end(), zufall);
-        TGewZahlen z;
-        z.datum = d;
-        std::sort(zahlen.begin(), zahlen.begin() + 6);
-        for (int k = 1; k <= 6; ++k) z.GZ[std::size_t(k)] = std::uint8_t(zahlen[std::size_t(k - 1)]);
-        z.ZZ = std::uint8_t(zahlen[6]);
-        liste.push_back(z);
-        d = NaechsteZiehung(d);
-    }
-    return liste;
-}
-
 // The straightforward load: grow the list by one and read the next record, record by record.
 std::vector<TGewZahlen> ReferenzLaden(const std::filesystem::path& datei) {
     std::vector<TGewZahlen> liste;
@@ -54,7 +35,7 @@ int main(int argc, char** argv) {
     qputenv("QUINTARO_DATA_DIR", ordner.path().toUtf8());
     DatenPfadNeuBestimmen();
     const auto datei = DatenDatei(ZiehungsDateiName);
-    ZiehungenSpeichern(datei, ZufallsGeschichte(5000));
+    ZiehungenSpeichern(datei, bench::ZufallsGeschichte(5000));
 
     std::size_t n = 0;
     const double laden = bench::BesteZeitMs(50, [&] { n += ZiehungenLaden(datei).ziehungen.size(); });

@@ -18,6 +18,10 @@ struct Gruppe {
 const std::map<std::string, Gruppe>& Gruppen() {
     static const std::map<std::string, Gruppe> gruppen = {
         {"binomial", {BefehlBinomial, "binomial N K                      n über k"}},
+        {"evaluate", {BefehlEvaluate, "evaluate --draws GZ.645 [--quotas Quo.645] --ticket DATEI [--to JJJJ-MM-TT] "
+                                      "[--from JJJJ-MM-TT] [--day all|sun|wed]\n"
+                                      "                                    Gewinnauswertung eines Scheins"}},
+        {"quota", {BefehlQuota, "quota DATEI KLASSE JJJJ-MM-TT      Quote einer Gewinnklasse an einem Tag"}},
         {"systems", {BefehlSystems, "systems list|rows|verify|expand|test  Lotteriesysteme: Katalog, Reihen, Prüfung, Erweiterung, Systemtest"}},
         {"classify", {BefehlClassify, "classify --row 1,2,3,4,5,6 --draw 1,2,3,4,5,6 --zz 7 --date JJJJ-MM-TT\n"
                                       "                                    Gewinnklasse einer Reihe"}},

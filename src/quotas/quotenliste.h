@@ -1,0 +1,35 @@
+#pragma once
+// The prize quota store "Quo.645": 72-byte records in the order of the quota
+// editor, and the quota that prices a win (the stored real quota of the draw
+// from 2019 on, the fixed mean quotas otherwise, the old table before the class
+// change of 2010-09-08).
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/datensaetze.h"
+
+namespace quintaro {
+
+struct QuotenDatei {
+    std::vector<TQuoten> quoten;
+    // Set when the file ends in a piece that is no whole record: that piece is
+    // left out and this German text tells the user.
+    std::string schaden;
+};
+
+// A missing file gives an empty list and no message; a read error throws DateiFehler.
+QuotenDatei QuotenLaden(const std::filesystem::path& datei);
+
+// The first record with exactly this date, nullptr when there is none.
+const TQuoten* QuotenDerZiehung(std::span<const TQuoten> liste, TDatum datum);
+// The record whose real quotas price the draw (only from 2019 on), or nullptr.
+const TQuoten* RealquotenDerZiehung(std::span<const TQuoten> liste, TDatum datum);
+
+// The amount of one win of class `klasse` on `datum`; `real` is the draw's
+// record from RealquotenDerZiehung. 0 for a class the draw's scheme lacks.
+Currency QuoteHolen(const TQuoten* real, int klasse, TDatum datum);
+Currency QuoteHolen(std::span<const TQuoten> liste, int klasse, TDatum datum);
+
+}  // namespace quintaro

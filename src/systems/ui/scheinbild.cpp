@@ -1,0 +1,117 @@
+#include "systems/ui/scheinbild.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/spielregeln.h"
+#include "systems/katalog.h"
+
+namespace quintaro {
+
+namespace {
+const QColor kPapier(0xFF, 0xF6, 0xEC);
+const QColor kDruck(0xD2, 0x32, 0x2D);
+const QColor kKreuz(Qt::blue);
+
+QRect Rechteck(const Kaestchen& k) {
+    return {BildRandX + k.x, BildRandY + k.y, Kaestchen::KaestchenGroesse, Kaestchen::KaestchenGroesse};
+}
+
+void ZahlenfeldZeichnen(QPainter& p, Kreuzart art, const QString& name) {
+    QFont klein;
+    klein.setPixelSize(8);
+    p.setFont(klein);
+    for (int n = 1; n <= MaxZahl; ++n) {
+        const QRect r = Rechteck(KaestchenVon({art, n}));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.drawText(r, Qt::AlignCenter, QString::number(n));
+    }
+    // The field's name runs upwards beside it.
+    const QRect erstes = Rechteck(KaestchenVon({art, 1}));
+    const QRect letztes = Rechteck(KaestchenVon({art, 45}));
+    QFont gross;
+    gross.setPixelSize(13);
+    gross.setBold(true);
+    p.setFont(gross);
+    p.save();
+    p.translate(erstes.left() + 6 * 20 + 4, (erstes.top() + letztes.bottom()) / 2);
+    p.rotate(-90);
+    p.drawText(QRect(-60, 0, 120, 16), Qt::AlignCenter, name);
+    p.restore();
+}
+
+void KreuzZeichnen(QPainter& p, Kreuzstelle stelle) {
+    const Kaestchen k = KaestchenVon(stelle);
+    p.drawText(QRect(BildRandX + KreuzX(k) - 2, BildRandY + KreuzY(k) - 3, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+}
+}  // namespace
+
+Scheinbild::Scheinbild(QWidget* eltern) : QWidget(eltern) {
+    setFixedSize(BildBreite + 2 * BildRandX, BildHoehe + 2 * BildRandY);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Scheinbild::setzeGruppe(int gruppe) {
+    gruppe_ = gruppe;
+    update();
+}
+
+void Scheinbild::setzeKreuze(const TZahlenMenge& bank, const TZahlenMenge& wahl, int system) {
+    bank_ = bank;
+    wahl_ = wahl;
+    system_ = system;
+    update();
+}
+
+QPoint Scheinbild::mitteVon(Kreuzstelle stelle) const { return Rechteck(KaestchenVon(stelle)).center(); }
+
+bool Scheinbild::zeigtSystem(int system) const { return gruppe_ == 0 || FormGruppe(system) == gruppe_; }
+
+void Scheinbild::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(QRect(BildRandX, BildRandY, BildBreite, BildHoehe), kPapier);
+    p.setPen(kDruck);
+    ZahlenfeldZeichnen(p, Kreuzart::Bank, QStringLiteral("BANK"));
+    ZahlenfeldZeichnen(p, Kreuzart::Wahl, QStringLiteral("WAHL"));
+
+    QFont schrift;
+    schrift.setPixelSize(13);
+    schrift.setBold(true);
+    p.setFont(schrift);
+    p.drawText(QRect(BildRandX + 188, BildRandY + 20, 480, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("SYSTEM  –  bitte nur ein System ankreuzen"));
+    const auto& tabelle = ScheinSystemTabelle();
+    for (int s = 1; s <= 48; ++s) {
+        if (!zeigtSystem(s)) continue;
+        const QRect r = Rechteck(SystemKaestchen(s));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        schrift.setBold(true);
+        schrift.setPixelSize(12);
+        p.setFont(schrift);
+        const auto code = tabelle[std::size_t(s)].Code;
+        p.drawText(QRect(r.right() + 6, r.top(), 34, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromUtf8(code.data(), qsizetype(code.size())));
+        schrift.setBold(false);
+        schrift.setPixelSize(10);
+        p.setFont(schrift);
+        p.drawText(QRect(r.right() + 40, r.top(), 80, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("%1 Tipps").arg(tabelle[std::size_t(s)].TR));
+    }
+
+    QFont kreuz(QStringLiteral("Arial"));
+    kreuz.setPointSize(14);
+    p.setFont(kreuz);
+    p.setPen(kKreuz);
+    for (int n : bank_.zahlen()) KreuzZeichnen(p, {Kreuzart::Bank, n});
+    for (int n : wahl_.zahlen()) KreuzZeichnen(p, {Kreuzart::Wahl, n});
+    if (system_ >= 1 && system_ <= 48) KreuzZeichnen(p, {Kreuzart::System, system_});
+}
+
+void Scheinbild::mousePressEvent(QMouseEvent* ereignis) {
+    const QPoint pos = ereignis->position().toPoint();
+    const auto stelle = KaestchenBei(pos.x() - BildRandX, pos.y() - BildRandY);
+    if (!stelle || (stelle->art == Kreuzart::System && !zeigtSystem(stelle->zahl))) return;
+    emit kaestchenGeklickt(int(stelle->art), stelle->zahl);
+}
+
+}  // namespace quintaro
