@@ -10,7 +10,9 @@
 #include "app/ui/tfstart.h"
 #include "app/ui/werkzeugleiste.h"
 #include "core/datei.h"
+#include "evaluation/ui/auswertungsseite.h"
 #include "evaluation/ui/tfauswertung.h"
+#include <QTabWidget>
 #include "testumgebung.h"
 
 using namespace quintaro;
@@ -26,9 +28,23 @@ TEST_F(Programmstart, FirstStartCreatesTheDataFolderAndASecondLeavesItsFiles) {
         TFStart start;
         EXPECT_TRUE(std::filesystem::is_directory(ordner));
     }
+    EXPECT_EQ(DateiGroesse(ordner / "Demo-Systemschein.sqtr"), 46);
+    EXPECT_GT(DateiGroesse(ordner / "Demo-Normalschein.nqtr"), 0);
     SchreibeDateiAtomar(ordner / "GZ.645", Bytes(16, 1));
+    std::filesystem::remove(ordner / "Demo-Normalschein.nqtr");
     TFStart zweiter;
     EXPECT_EQ(DateiGroesse(ordner / "GZ.645"), 16);
+    EXPECT_FALSE(std::filesystem::exists(ordner / "Demo-Normalschein.nqtr"));  // only a new folder gets them
+
+    // Without a settings file the main window opens both sample tickets, the system ticket first.
+    FensterRegistrieren();
+    std::unique_ptr<TFAuswertung> haupt(HauptfensterErzeugen());
+    SchreibeDateiAtomar(ordner / "Demo-Normalschein.nqtr", std::string_view("3,11,17,28,40,45\r\n"));
+    haupt->show();
+    QTabWidget* tabs = haupt->auswertungsseite()->PC1;
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), "Demo-Systemschein");
+    EXPECT_EQ(tabs->tabText(1), "Demo-Normalschein");
 }
 
 TEST_F(Programmstart, StartWindowAnnouncesTheFixedFigureAndFadesToTheMainWindow) {

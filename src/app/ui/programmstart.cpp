@@ -5,6 +5,7 @@
 #include "app/ui/werkzeugleiste.h"
 #include "evaluation/ui/tfauswertung.h"
 #include "statistics/ui/statistik_fenster.h"
+#include "systems/ui/eingabesys.h"
 
 namespace quintaro {
 
@@ -14,7 +15,11 @@ void FensterRegistrieren() {
     // Windows of later versions stay registered without a factory: their
     // toolbar buttons and menu entries are shown disabled.
     v.registriere(Ziel::EingabeN, {"FEingabe", 1030, true, true, false, {}});
-    v.registriere(Ziel::EingabeS, {"FEingabeSys", 1040, true, true, false, {}});
+    v.registriere(Ziel::EingabeS, {"FEingabeSys", 1040, true, true, false, [] {
+                      auto* fenster = new TFEingabeSys;
+                      WerkzeugleisteAnbringen(fenster, Ziel::EingabeS, 1040);
+                      return static_cast<QWidget*>(fenster);
+                  }});
     v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, {}});
     v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, {}});
     v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, [] {

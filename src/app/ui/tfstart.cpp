@@ -15,6 +15,8 @@
 #include "app/programmwerte.h"
 #include "app/ui/region_qt.h"
 #include "core/datenpfad.h"
+#include "core/fehler.h"
+#include "evaluation/beispielscheine.h"
 #include "core/formatierung.h"
 #include "core/spielregeln.h"
 #include "systems/katalog.h"
@@ -26,6 +28,15 @@ void ProgrammwerteBestimmen() {
     w.programmordner = QCoreApplication::applicationDirPath().toStdString();
     w.downloadDatei = (QDir::tempPath() + "/tmp.tmp").toStdString();
     DatenPfadNeuBestimmen();  // created when missing
+    // A new, empty data folder gets the two sample tickets, as an installer would leave them.
+    // A folder that cannot be written shows its error at the first real file operation.
+    std::error_code ec;
+    if (std::filesystem::is_empty(DatenPfad(), ec) && !ec) {
+        try {
+            BeispielscheineAnlegen(DatenPfad());
+        } catch (const DateiFehler&) {
+        }
+    }
     w.katalogGroesse = int(SystemKatalog().size());
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         w.bildschirmBreite = s->geometry().width();

@@ -16,7 +16,11 @@
 #include "core/datenbestand.h"
 #include "core/spielregeln.h"
 #include "statistics/statistik.h"
+#include "evaluation/ui/auswertungsseite.h"
 #include "evaluation/ui/ziehungsseite.h"
+#include "quotas/quotenliste.h"
+#include "core/datenpfad.h"
+#include "core/fehler.h"
 
 namespace quintaro {
 
@@ -37,9 +41,9 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
     ziehungsseite_ = new Ziehungsseite(mitte);
     ziehungsseite_->setFixedWidth(330);
     layout->addWidget(ziehungsseite_);
-    auto* auswertung = new QWidget(mitte);
-    auswertung->setObjectName("PAuswertung");
-    layout->addWidget(auswertung, 1);
+    auswertungsseite_ = new Auswertungsseite(mitte);
+    auswertungsseite_->setObjectName("PAuswertung");
+    layout->addWidget(auswertungsseite_, 1);
     setCentralWidget(mitte);
 
     // The maker's home page, at the foot of the window.
@@ -60,9 +64,32 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
     baueMenue();
 
     connect(ziehungsseite_, &Ziehungsseite::ziehungenGeaendert, this, &TFAuswertung::StatistikNeu);
+    connect(ziehungsseite_, &Ziehungsseite::auswahlGeaendert, this,
+            [this] { auswertungsseite_->setzeZiehungsauswahl(ziehungsseite_->auswahlTexte()); });
     connect(ziehungsseite_, &Ziehungsseite::downloadGewuenscht, this,
             [] { Fensterverwaltung::Instanz().oeffne(Ziel::Update); });
     ziehungsseite_->GZEinlesen();
+    QuotenEinlesen();
+}
+
+void TFAuswertung::QuotenEinlesen() {
+    const auto datei = DatenDatei(QuotenDateiName);
+    try {
+        auto geladen = QuotenLaden(datei);
+        if (!geladen.schaden.empty()) Nachrichten().fehler(this, AlsMeldung(geladen.schaden));
+        Daten().QuotenListe = std::move(geladen.quoten);
+    } catch (const DateiFehler& e) {
+        Nachrichten().fehler(this, AlsMeldung(e.what()));
+    }
+}
+
+void TFAuswertung::showEvent(QShowEvent* ereignis) {
+    QMainWindow::showEvent(ereignis);
+    // The remembered ticket files are opened when the window is first shown.
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        auswertungsseite_->EinstellungenLesen();
+    }
 }
 
 void TFAuswertung::StatistikNeu() { StatistikStart(Daten()); }
@@ -75,9 +102,7 @@ void TFAuswertung::baueMenue() {
         return a;
     };
     QMenu* datei = menuBar()->addMenu("&Datei");
-    QAction* oeffnen = datei->addAction("Tippschein(e) öffnen...");
-    oeffnen->setObjectName("MOeffnen");
-    oeffnen->setEnabled(false);
+    datei->addAction("Tippschein(e) öffnen...", auswertungsseite_, &Auswertungsseite::BOpenClick)->setObjectName("MOeffnen");
     eintrag(datei, "Neuen Normalschein eingeben...", Ziel::EingabeN);
     eintrag(datei, "Neuen Systemschein eingeben...", Ziel::EingabeS);
     datei->addSeparator();
@@ -106,6 +131,7 @@ void TFAuswertung::baueMenue() {
 }
 
 void TFAuswertung::closeEvent(QCloseEvent* ereignis) {
+    auswertungsseite_->EinstellungenSchreiben();
     ereignis->accept();
     // Closing the main window ends the program, whatever else is open.
     QApplication::closeAllWindows();
