@@ -1,4 +1,5 @@
 #include "app/ui/hilfe.h"
+#include "app/ui/texte.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -19,7 +20,7 @@ public:
     Hilfefenster() {
         setObjectName("FHilfe");
         setAttribute(Qt::WA_DeleteOnClose);
-        setWindowTitle(QString("Quintaro %1 – Hilfe").arg(QString::fromLatin1(Version.data(), qsizetype(Version.size()))));
+        setWindowTitle(FensterTitel() + " – Hilfe");
         resize(720, 480);
         suche_ = new QLineEdit(this);
         suche_->setPlaceholderText("In Hilfe suchen...");
@@ -55,12 +56,11 @@ private:
         sichtbar_ = HilfeSuchen(suche_->text().toStdString());
         themen_->clear();
         for (const Hilfeseite* s : sichtbar_)
-            themen_->addItem(QString::fromUtf8(s->titel.data(), qsizetype(s->titel.size())));
+            themen_->addItem(AlsQString(s->titel));
     }
     void zeige(const Hilfeseite& s) {
         seite_->setHtml(QString("<h2>%1</h2>%2")
-                            .arg(QString::fromUtf8(s.titel.data(), qsizetype(s.titel.size())),
-                                 QString::fromUtf8(s.text.data(), qsizetype(s.text.size()))));
+                            .arg(AlsQString(s.titel), AlsQString(s.text)));
     }
 
     QLineEdit* suche_;

@@ -1,4 +1,5 @@
 #include "app/ui/nachrichten.h"
+#include "app/ui/texte.h"
 
 #include <QMessageBox>
 
@@ -10,23 +11,17 @@ namespace {
 class Meldungsfenster final : public Nachrichtendienst {
 public:
     void information(QWidget* eltern, const QString& text) override {
-        QMessageBox::information(eltern, Titel(), text);
+        QMessageBox::information(eltern, FensterTitel(), text);
     }
-    void fehler(QWidget* eltern, const QString& text) override { QMessageBox::critical(eltern, Titel(), text); }
+    void fehler(QWidget* eltern, const QString& text) override { QMessageBox::critical(eltern, FensterTitel(), text); }
     Antwort frage(QWidget* eltern, const QString& text, bool mitAbbrechen) override {
         auto knoepfe = QMessageBox::Yes | QMessageBox::No;
         if (mitAbbrechen) knoepfe |= QMessageBox::Cancel;
-        switch (QMessageBox::question(eltern, Titel(), text, knoepfe)) {
+        switch (QMessageBox::question(eltern, FensterTitel(), text, knoepfe)) {
             case QMessageBox::Yes: return Antwort::Ja;
             case QMessageBox::No: return Antwort::Nein;
             default: return mitAbbrechen ? Antwort::Abbrechen : Antwort::Nein;
         }
-    }
-
-private:
-    static QString Titel() {
-        return QString::fromUtf8(Produktname.data(), qsizetype(Produktname.size())) + ' ' +
-               QString::fromUtf8(Version.data(), qsizetype(Version.size()));
     }
 };
 

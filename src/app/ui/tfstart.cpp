@@ -1,4 +1,5 @@
 #include "app/ui/tfstart.h"
+#include "app/ui/texte.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,8 +50,7 @@ void ProgrammwerteBestimmen() {
 TFStart::TFStart(QWidget* eltern) : QWidget(eltern) {
     setObjectName("FStart");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(Produktname.data(), qsizetype(Produktname.size())) + ' ' +
-                   QString::fromUtf8(Version.data(), qsizetype(Version.size())));
+    setWindowTitle(FensterTitel());
     setFixedSize(520, 320);
     ProgrammwerteBestimmen();
 
@@ -108,7 +108,7 @@ void TFStart::paintEvent(QPaintEvent*) {
     p.setFont(unter);
     p.drawText(QRect(30, 100, 280, 30), Qt::AlignLeft | Qt::AlignVCenter, "Lotto 6 aus 45");
     p.drawText(QRect(30, 126, 280, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               "Version " + QString::fromUtf8(Version.data(), qsizetype(Version.size())));
+               "Version " + AlsQString(Version));
 }
 
 void TFStart::closeEvent(QCloseEvent* ereignis) {

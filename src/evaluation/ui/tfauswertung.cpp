@@ -1,4 +1,5 @@
 #include "evaluation/ui/tfauswertung.h"
+#include "app/ui/texte.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,16 +25,9 @@
 
 namespace quintaro {
 
-namespace {
-QString Fenstertitel() {
-    return QString::fromUtf8(Produktname.data(), qsizetype(Produktname.size())) + ' ' +
-           QString::fromUtf8(Version.data(), qsizetype(Version.size()));
-}
-}  // namespace
-
 TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
     setObjectName("FAuswertung");
-    setWindowTitle(Fenstertitel());
+    setWindowTitle(FensterTitel());
     resize(925, 679);
 
     auto* mitte = new QWidget(this);

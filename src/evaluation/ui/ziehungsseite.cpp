@@ -1,4 +1,5 @@
 #include "evaluation/ui/ziehungsseite.h"
+#include "app/ui/texte.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -27,7 +28,6 @@
 namespace quintaro {
 
 namespace {
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 const QString kNeueZiehung = QStringLiteral("Neue Ziehung");
 }  // namespace
 
@@ -176,12 +176,12 @@ void Ziehungsseite::Combo1Change(int index) {
     if (index < 0) return;
     if (std::size_t(index) < liste.size()) {
         const TGewZahlen& z = liste[std::size_t(index)];
-        LDay->setText(Text(WochentagName[std::size_t(Wochentag(z.datum))]));
+        LDay->setText(AlsQString(WochentagName[std::size_t(Wochentag(z.datum))]));
         zeigeAenderungen(wahl_.zeige(z));
         Label5->setText("Gewinnzahlen vom " + Combo1->itemText(index));
     } else if (!Combo1->itemText(index).isEmpty()) {
         if (const auto d = DatumLesen(Combo1->itemText(index).toStdString()))
-            LDay->setText(Text(WochentagName[std::size_t(Wochentag(*d))]));
+            LDay->setText(AlsQString(WochentagName[std::size_t(Wochentag(*d))]));
     }
 }
 

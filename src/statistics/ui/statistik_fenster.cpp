@@ -1,4 +1,5 @@
 #include "statistics/ui/statistik_fenster.h"
+#include "app/ui/texte.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,7 +26,6 @@ namespace quintaro {
 
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 constexpr int ClientHoehe = 720;
 
@@ -65,7 +65,7 @@ TFStatistik::TFStatistik(const std::vector<TGewZahlen>& GZListe, const std::vect
 TFStatistik::~TFStatistik() { ZaehlungBeenden(); }
 
 void TFStatistik::FormCreate() {
-    setWindowTitle(Text(Produktname) + ' ' + Text(Version));
+    setWindowTitle(FensterTitel());
     auto* mitte = new QWidget(this);
     auto* reihe = new QHBoxLayout(mitte);
     reihe->setContentsMargins(5, 5, 5, 5);
@@ -260,7 +260,7 @@ bool TFStatistik::MitGleichklang() const { return frames_[0]->cbAuch->isChecked(
 
 void TFStatistik::BNrClick(int v, int n) {
     if (statistik_.ZahlUmschalten(n, v, MitGleichklang()) == TUmschaltung::Abgelehnt)
-        Nachrichten().fehler(this, Text(MeldungHoechstensSechs));
+        Nachrichten().fehler(this, AlsQString(MeldungHoechstensSechs));
     for (int w = 0; w < AnzahlAnsichten; ++w) SuchKnoepfeZeigen(w);
 }
 

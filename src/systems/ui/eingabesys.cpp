@@ -1,4 +1,5 @@
 #include "systems/ui/eingabesys.h"
+#include "app/ui/texte.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,9 +63,7 @@ QString Bedarf(int anzahl) { return anzahl > 99 ? QString() : QString::number(an
 
 TFEingabeSys::TFEingabeSys(QWidget* eltern) : QMainWindow(eltern), automatik_(new QTimer(this)) {
     setObjectName(QStringLiteral("FEingabeSys"));
-    setWindowTitle(QStringLiteral("Systemschein eingeben – %1 %2")
-                       .arg(QString::fromUtf8(Produktname.data(), qsizetype(Produktname.size())),
-                            QString::fromUtf8(Version.data(), qsizetype(Version.size()))));
+    setWindowTitle(FensterTitel());
     auto* flaeche = new QWidget(this);
     auto* haupt = new QVBoxLayout(flaeche);
     haupt->setContentsMargins(1, 4, 1, 4);
