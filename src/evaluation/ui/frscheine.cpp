@@ -1,4 +1,5 @@
 #include "evaluation/ui/frscheine.h"
+#include "app/ui/texte.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -106,7 +107,7 @@ void TFFrScheine::DateiLaden(const std::filesystem::path& datei, std::vector<TZa
     bild->setzeGruppe(FormGruppe(satz.system));
     bild->setzeKreuze(Bankzahlen(satz), Wahlzahlen(satz), satz.system);
     const auto code = ScheinSystemTabelle()[satz.system].Code;
-    LBez->setText(QString::fromUtf8(code.data(), qsizetype(code.size())));
+    LBez->setText(AlsQString(code));
     LDatei->setText(Dateiname(datei));
 }
 

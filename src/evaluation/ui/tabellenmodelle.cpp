@@ -1,4 +1,5 @@
 #include "evaluation/ui/tabellenmodelle.h"
+#include "app/ui/texte.h"
 
 #include <QFont>
 
@@ -82,7 +83,7 @@ QVariant ErgebnisModell::data(const QModelIndex& index, int rolle) const {
 QVariant ErgebnisModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
     if (richtung != Qt::Horizontal || rolle != Qt::DisplayRole) return {};
     const auto text = ErgebnisKopf[std::size_t(abschnitt)];
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return AlsQString(text);
 }
 
 }  // namespace quintaro

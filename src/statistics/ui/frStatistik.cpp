@@ -1,4 +1,5 @@
 #include "statistics/ui/frStatistik.h"
+#include "app/ui/texte.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,7 +72,7 @@ TFfrStatistik::TFfrStatistik(int ansicht, QWidget* eltern) : QWidget(eltern), Ta
     setObjectName(Name("frStat", Tag));
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(5, 0, 5, 0);
-    GrLeft = new QGroupBox(QString::fromUtf8(AnsichtTitel(Tag).data(), qsizetype(AnsichtTitel(Tag).size())), this);
+    GrLeft = new QGroupBox(AlsQString(AnsichtTitel(Tag)), this);
     aussen->addWidget(GrLeft);
     auto* spalte = new QVBoxLayout(GrLeft);
 

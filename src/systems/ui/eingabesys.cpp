@@ -146,7 +146,7 @@ void TFEingabeSys::AutomatikSchritt() {
 
 void TFEingabeSys::AnzeigeKontrollieren() {
     const auto code = ScheinSystemTabelle()[std::size_t(eingabe_.SysGewaehlt())].Code;
-    PSys->setText(QString::fromUtf8(code.data(), qsizetype(code.size())));
+    PSys->setText(AlsQString(code));
     PBZmuss->setText(Bedarf(eingabe_.BZMuss()));
     PWZmuss->setText(Bedarf(eingabe_.WZMuss()));
     PBZGew->setText(QString::number(eingabe_.BZAnz()));

@@ -1,4 +1,5 @@
 #include "systems/ui/scheinbild.h"
+#include "app/ui/texte.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -90,7 +91,7 @@ void Scheinbild::paintEvent(QPaintEvent*) {
         p.setFont(schrift);
         const auto code = tabelle[std::size_t(s)].Code;
         p.drawText(QRect(r.right() + 6, r.top(), 34, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(code.data(), qsizetype(code.size())));
+                   AlsQString(code));
         schrift.setBold(false);
         schrift.setPixelSize(10);
         p.setFont(schrift);
