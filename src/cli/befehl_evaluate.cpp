@@ -2,10 +2,10 @@
 
 #include "cli/argumente.h"
 #include "cli/befehlsgruppen.h"
+#include "cli/ziehungsquelle.h"
 #include "core/datei.h"
 #include "core/formatierung.h"
 #include "core/scheindateien.h"
-#include "core/ziehungsdatei.h"
 #include "evaluation/gewinnauswertung.h"
 #include "quotas/quotenliste.h"
 
@@ -76,22 +76,17 @@ int BefehlEvaluate(const std::vector<std::string>& args, std::ostream& out, std:
             "Aufruf: quintaro-cli evaluate --draws GZ.645 [--quotas Quo.645] --ticket DATEI [--to DATUM] "
             "[--from DATUM] [--day all|sun|wed]");
     const PunktBetraege punkt;
-    const auto geladen = ZiehungenLaden(a.pflicht("draws"));
-    if (!geladen.befund.inOrdnung()) err << AlsZeilen(geladen.befund.meldung(a.pflicht("draws"), geladen.ziehungen)) << '\n';
-    QuotenDatei quoten;
-    if (const auto datei = a.option("quotas")) {
-        quoten = QuotenLaden(*datei);
-        if (!quoten.schaden.empty()) err << AlsZeilen(quoten.schaden) << '\n';
-    }
+    const std::vector<TGewZahlen> ziehungen = ZiehungenAusDatei(a.pflicht("draws"), err);
+    std::vector<TQuoten> quoten;
+    if (const auto datei = a.option("quotas")) quoten = QuotenAusDatei(*datei, err);
     const TippTabelle reihen = ScheinReihen(a.pflicht("ticket"));
-    const auto& ziehungen = geladen.ziehungen;
     const auto bisText = a.option("to");
     const int bis = bisText ? ZiehungsIndex(ziehungen, IsoDatum(*bisText, "--to")) : int(ziehungen.size()) - 1;
     const auto vonText = a.option("from");
     const int von = vonText ? ZiehungsIndex(ziehungen, IsoDatum(*vonText, "--from")) : bis;
     const Ziehungstage tage = TageAus(a.option("day").value_or("all"));
 
-    const Auswertung ergebnis = GewinnAuswertung(reihen, ziehungen, quoten.quoten, bis, von, vonText.has_value(), tage);
+    const Auswertung ergebnis = GewinnAuswertung(reihen, ziehungen, quoten, bis, von, vonText.has_value(), tage);
     if (ergebnis.abgelehnt()) {
         err << AlsZeilen(ergebnis.ablehnung) << '\n';
         return 1;
@@ -110,15 +105,14 @@ int BefehlQuota(const std::vector<std::string>& args, std::ostream& out, std::os
     Argumente a(args);
     if (a.positionen().size() != 3) throw std::invalid_argument("Aufruf: quintaro-cli quota DATEI KLASSE DATUM");
     const PunktBetraege punkt;
-    const QuotenDatei quoten = QuotenLaden(a.positionen()[0]);
-    if (!quoten.schaden.empty()) err << AlsZeilen(quoten.schaden) << '\n';
+    const std::vector<TQuoten> quoten = QuotenAusDatei(a.positionen()[0], err);
     const int klasse = GanzeZahl(a.positionen()[1], "KLASSE");
     const TDatum datum = IsoDatum(a.positionen()[2], "DATUM");
     const int hoechste = datum < NeueKlassenAb ? 5 : 8;
     if (klasse < 1 || klasse > hoechste)
         throw std::invalid_argument("Am " + DatumText(datum) + " gibt es die Gewinnklassen 1 bis " +
                                     std::to_string(hoechste) + ".");
-    out << BetragText(QuoteHolen(quoten.quoten, klasse, datum)) << '\n';
+    out << BetragText(QuoteHolen(quoten, klasse, datum)) << '\n';
     return 0;
 }
 

@@ -114,6 +114,10 @@ TEST_F(EvaluateCli, QuotaPrintsTheAmountThatPricesAWin) {
         EXPECT_EQ(l.aus, f.aus) << f.datum;
     }
     EXPECT_EQ(Cli({"quota", pfad("Quo.645"), "6", "2009-05-03"}).status, 1);
+    // A quota file named on the command line must exist; a typo is not "no quotas".
+    const CliLauf fehlt = Cli({"quota", pfad("Quo.fehlt"), "1", "2019-05-01"});
+    EXPECT_EQ(fehlt.status, 1);
+    EXPECT_NE(fehlt.fehler.find("Quo.fehlt"), std::string::npos);
     // The command leaves the regional settings of the program as they were.
     EXPECT_EQ(BetragText(12345600), "1.234,56");
 }
