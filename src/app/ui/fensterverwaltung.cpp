@@ -32,7 +32,7 @@ QWidget* Fensterverwaltung::oeffne(Ziel ziel) {
         fenster = nullptr;
     }
     if (fenster) {
-        fenster->setWindowState(fenster->windowState() & ~Qt::WindowMinimized);
+        if (fenster->isMinimized()) fenster->setWindowState(fenster->windowState() & ~Qt::WindowMinimized);
     } else {
         if (a.mitSanduhr) QApplication::setOverrideCursor(Qt::WaitCursor);
         fenster = erzeuge(a);

@@ -1,6 +1,7 @@
 #include "app/ui/werkzeugleiste.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QMainWindow>
 #include <QShortcut>
 #include <QStyle>
@@ -64,6 +65,9 @@ QToolBar* WerkzeugleisteAnbringen(QMainWindow* fenster, std::optional<Ziel> eige
                      fenster, [hilfeKontext] { HilfeZeigen(hilfeKontext); });
     QObject::connect(NeuerKnopf(leiste, {"BClose", "Schließen", "Fenster schließen", QStyle::SP_DialogCloseButton}),
                      &QAction::triggered, fenster, [fenster] { fenster->close(); });
+
+    // Wide enough that every button shows.
+    fenster->resize(std::max(fenster->width(), leiste->sizeHint().width()), fenster->height());
 
     auto* f1 = new QShortcut(QKeySequence::HelpContents, fenster);
     QObject::connect(f1, &QShortcut::activated, fenster, [hilfeKontext] { HilfeZeigen(hilfeKontext); });
