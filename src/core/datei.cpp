@@ -29,6 +29,9 @@ std::string Ursache(int fehler) {
 std::string DateiName(const std::filesystem::path& pfad) { return pfad.filename().string(); }
 
 Bytes LiesDatei(const std::filesystem::path& pfad) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(pfad, ec))
+        throw DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht gelesen werden: " + Ursache(EISDIR));
     std::ifstream in(pfad, std::ios::binary);
     if (!in)
         throw DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht gelesen werden: " + Ursache(errno));

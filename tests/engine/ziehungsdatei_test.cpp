@@ -87,6 +87,12 @@ TEST(Ziehungsdatei, ListSplitPutsSaturdayMondayAndNewYear1987OnSunday) {
     EXPECT_EQ(mi[1].datum, DatumAus(2024, 1, 9));  // a Tuesday draw
 }
 
+TEST(Ziehungsdatei, AFolderInPlaceOfTheFileIsAReadError) {
+    TempOrdner ordner;
+    std::filesystem::create_directory(ordner.pfad() / "GZ.645");
+    EXPECT_THROW(ZiehungenLaden(ordner.pfad() / "GZ.645"), DateiFehler);
+}
+
 TEST(Ziehungsdatei, FailedSaveLeavesTheOldFileWhole) {
     TempOrdner ordner;
     const auto datei = ordner.pfad() / "GZ.645";
