@@ -12,6 +12,7 @@ namespace systemgen {
 struct Vorgaben {
     std::uint64_t saat = 1;
     std::int64_t schritte = 5'000'000;  // annealing moves per entry
+    bool bahnen = false;                // also anneal coverings with a cyclic symmetry
 };
 
 struct Erzeugnis {

@@ -16,7 +16,9 @@ namespace {
 using Perm = std::vector<int>;
 using Maske = std::uint64_t;
 
-std::vector<Perm> Elemente(const Gruppe& g) {
+}  // namespace
+
+std::vector<std::vector<int>> Elemente(const Gruppe& g) {
     Perm eins(std::size_t(g.v));
     for (int i = 0; i < g.v; ++i) eins[std::size_t(i)] = i;
     std::set<Perm> bekannt = {eins};
@@ -30,6 +32,7 @@ std::vector<Perm> Elemente(const Gruppe& g) {
     return liste;
 }
 
+namespace {
 Maske Bild(const Perm& p, Maske m) {
     Maske r = 0;
     for (; m; m &= m - 1) r |= Maske(1) << p[std::size_t(std::countr_zero(m))];

@@ -23,6 +23,9 @@ Gruppe Zyklisch(int n, int bahnen = 1, int fest = 0);
 // Z_a x Z_b acting regularly on a * b points (point x * b + y).
 Gruppe Produkt(int a, int b);
 
+// All elements of the group, the identity first.
+std::vector<std::vector<int>> Elemente(const Gruppe& gruppe);
+
 // Blocks of a t-(v,k,1) design (values 1..v) invariant under the group, or nothing.
 std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t knotenGrenze,
                                       std::uint64_t saat);
