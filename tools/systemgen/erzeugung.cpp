@@ -37,13 +37,31 @@ bool IstDesign(const quintaro::TSysteme& s) {
     return s.GA > 0 && quintaro::Binomial(s.WZ, s.GA) == std::int64_t(s.TR) * quintaro::Binomial(s.RG, s.GA);
 }
 
-// Small cyclic groups on v points: one or several cycles of equal length and up to two fixed points.
+std::string Benannt(const char* methode, const Gruppe& g) {
+    std::string name = methode;
+    name += g.name;
+    return name;
+}
+
+// Small groups on v points: one or several cycles of equal length and up to three fixed points, the
+// cyclic shift alone and together with a multiplier of order 2..6 (largest group first).
 std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen) {
     std::vector<Gruppe> gruppen;
     for (int bahnen = 1; bahnen <= hoechstensBahnen; ++bahnen)
-        for (int fest = 0; fest <= 2; ++fest)
-            if ((v - fest) % bahnen == 0 && (v - fest) / bahnen >= 5)
-                gruppen.push_back(Zyklisch((v - fest) / bahnen, bahnen, fest));
+        for (int fest = 0; fest <= 3; ++fest) {
+            const int n = (v - fest) / bahnen;
+            if ((v - fest) % bahnen != 0 || n < 4) continue;
+            for (int ordnung = 6; ordnung >= 2; --ordnung)
+                for (int a = 2; a < n; ++a) {
+                    if (std::gcd(a, n) != 1) continue;
+                    int o = 1;
+                    for (long long x = a; x % n != 1; x = x * a % n) ++o;
+                    if (o != ordnung) continue;
+                    gruppen.push_back(Affin(n, a, bahnen, fest));
+                    break;
+                }
+            gruppen.push_back(Zyklisch(n, bahnen, fest));
+        }
     return gruppen;
 }
 
@@ -57,13 +75,71 @@ std::optional<Erzeugnis> DesignMitAutomorphismen(const quintaro::TSysteme& s, st
     for (const auto& g : gruppen)
         for (std::uint64_t versuch = 0; versuch < 3; ++versuch)
             if (auto r = DesignMitGruppe(s.RG, s.GA, g, 2'000'000, saat + versuch))
-                return Erzeugnis{*r, "Design " + g.name};
+                return Erzeugnis{*r, Benannt("Design ", g)};
     return std::nullopt;
 }
 
-// Annealing over rows that stand for full orbits of the group, the rows left
-// over (TR not a multiple of the group order) free; then annealing without
-// symmetry from there.
+// A covering made of whole orbits of a small cyclic group, found by a depth-first search over the orbits;
+// rows left over are filled with further distinct rows.
+std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std::uint64_t saat) {
+    if (quintaro::Binomial(s.WZ, s.RG) > 20'000'000) return std::nullopt;  // too many subsets to go through
+    for (const auto& g : KleineGruppen(s.WZ, 6))
+        for (std::uint64_t versuch = 0; versuch < 2; ++versuch)
+            if (auto r = UeberdeckungMitGruppe(s.RG, s.GA, g, s.TR, 1'000'000, saat + versuch)) {
+                Auffuellen(*r, s.WZ, s.RG, s.TR);
+                return Erzeugnis{*r, Benannt("Bahnen ", g)};
+            }
+    return std::nullopt;
+}
+
+// From a complete table of the same RG and GA with more Wahlzahlen and no more rows: the values beyond WZ
+// are struck and replaced by the smallest values missing from their row.
+std::optional<Erzeugnis> PunkteStreichen(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
+    const auto& systeme = quintaro::EingebauteSysteme();
+    for (std::size_t j = 0; j < systeme.size(); ++j) {
+        const auto& g = systeme[j];
+        if (g.RG != s.RG || g.GA != s.GA || g.WZ <= s.WZ || g.TR > s.TR || !FormGueltig(tabellen[j], g) ||
+            Unbedeckt(tabellen[j], g) != 0)
+            continue;
+        Reihen reihen;
+        for (auto r : tabellen[j]) {
+            for (auto& w : r)
+                if (w > s.WZ)
+                    for (int ersatz = 1;; ++ersatz)
+                        if (std::find(r.begin(), r.end(), ersatz) == r.end()) {
+                            w = ersatz;
+                            break;
+                        }
+            std::sort(r.begin(), r.end());
+            reihen.push_back(r);
+        }
+        Auffuellen(reihen, s.WZ, s.RG, s.TR);
+        return Erzeugnis{reihen, "aus Tabelle " + std::to_string(j)};
+    }
+    return std::nullopt;
+}
+
+// Start rows taken from the complete table of the same RG and GA with the next smaller WZ (and fewer rows),
+// the rows still missing spread evenly; the annealing then only has to cover what the new values bring.
+std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen,
+                                               std::mt19937_64& zufall) {
+    const auto& systeme = quintaro::EingebauteSysteme();
+    int beste = -1;
+    for (std::size_t j = 0; j < systeme.size(); ++j) {
+        const auto& g = systeme[j];
+        if (g.RG == s.RG && g.GA == s.GA && g.WZ < s.WZ && g.TR < s.TR && FormGueltig(tabellen[j], g) &&
+            Unbedeckt(tabellen[j], g) == 0 && (beste < 0 || g.WZ > systeme[std::size_t(beste)].WZ))
+            beste = int(j);
+    }
+    if (beste < 0) return std::nullopt;
+    Reihen start = tabellen[std::size_t(beste)];
+    for (auto& r : Startreihen(s.WZ, s.RG, s.TR - int(start.size()), zufall)) start.push_back(r);
+    return start;
+}
+
+// Annealing over rows that stand for full orbits of the group; the rows left
+// over (TR not a multiple of the group order) join in the annealing without
+// symmetry that follows.
 Reihen BahnenSuche(const quintaro::TSysteme& s, const Gruppe& gruppe, std::int64_t schritte,
                    std::mt19937_64& zufall) {
     auto elemente = Elemente(gruppe);
@@ -84,10 +160,11 @@ Reihen BahnenSuche(const quintaro::TSysteme& s, const Gruppe& gruppe, std::int64
         }
         if (int(bilder.size()) == ordnung) start.push_back(r);
     }
-    for (auto& r : Startreihen(s.WZ, s.RG, s.TR - bahnzeilen * ordnung, zufall)) start.push_back(r);
-    Ueberdeckungssuche bahnen(s.WZ, s.RG, s.GA, start, zufall(), std::move(elemente), bahnzeilen);
+    Ueberdeckungssuche bahnen(s.WZ, s.RG, s.GA, start, zufall(), std::move(elemente));
     bahnen.Gluehen(schritte);
-    Ueberdeckungssuche frei(s.WZ, s.RG, s.GA, bahnen.Ergebnis(), zufall());
+    auto reihen = bahnen.Ergebnis();
+    for (auto& r : Startreihen(s.WZ, s.RG, s.TR - int(reihen.size()), zufall)) reihen.push_back(r);
+    Ueberdeckungssuche frei(s.WZ, s.RG, s.GA, reihen, zufall());
     frei.Gluehen(schritte / 4);
     return frei.Ergebnis();
 }
@@ -113,16 +190,22 @@ bool FormGueltig(const Reihen& reihen, const quintaro::TSysteme& s) {
     return std::count(benutzt.begin() + 1, benutzt.end(), true) == s.WZ;
 }
 
-Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben) {
+Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben,
+                  const std::vector<Reihen>& tabellen) {
     if (auto fest = FesteTabelle(index)) return {*fest, "vorgegeben"};
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
+    if (s.GA > 0)
+        if (auto d = PunkteStreichen(s, tabellen)) return *d;
+    if (s.GA > 0)
+        if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
-    Ueberdeckungssuche suche(s.WZ, s.RG, t, Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
+    auto start = s.GA > 0 ? StartAusKleinererTabelle(s, tabellen, zufall) : std::nullopt;
+    Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
     // Without a guarantee the pair count only has to be good, not optimal.
     suche.Gluehen(s.GA > 0 ? vorgaben.schritte : std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
-    Erzeugnis bestes{suche.Ergebnis(), s.GA > 0 ? "Suche" : "Suche (Paare)"};
+    Erzeugnis bestes{suche.Ergebnis(), s.GA == 0 ? "Suche (Paare)" : start ? "Suche erweitert" : "Suche"};
     std::int64_t unbedeckt = suche.Unbedeckt();
     if (s.GA > 0 && vorgaben.bahnen)
         for (const auto& g : KleineGruppen(s.WZ, 3)) {
@@ -130,7 +213,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
             auto reihen = BahnenSuche(s, g, vorgaben.schritte, zufall);
             if (const auto u = Unbedeckt(reihen, s); u < unbedeckt) {
                 unbedeckt = u;
-                bestes = {reihen, "Bahnen " + g.name};
+                bestes = {reihen, Benannt("Bahnen+Suche ", g)};
             }
         }
     Ueberdeckungssuche fertig(s.WZ, s.RG, t, bestes.reihen, zufall());

@@ -1,6 +1,7 @@
 #pragma once
-// One table for one built-in entry: prescribed rows, an algebraic design, or
-// the annealing search.
+// One table for one built-in entry: prescribed rows, a design or covering with
+// a small automorphism group, a neighbouring table with values struck, or the
+// annealing search.
 #include <cstdint>
 #include <string>
 
@@ -20,7 +21,9 @@ struct Erzeugnis {
     std::string methode;
 };
 
-Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben);
+// `tabellen`: the tables there are so far; complete ones of neighbouring entries can be built upon.
+Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben,
+                  const std::vector<Reihen>& tabellen);
 
 // Subsets that the rows leave uncovered: GA-subsets, for GA = 0 pairs.
 std::int64_t Unbedeckt(const Reihen& reihen, const quintaro::TSysteme& s);

@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
             if (FormGueltig(vorhanden, s) && (s.GA == 0 || Unbedeckt(vorhanden, s) == 0)) continue;
         }
         const auto start = std::chrono::steady_clock::now();
-        auto neu = Erzeuge(i, s, vorgaben);
+        auto neu = Erzeuge(i, s, vorgaben, LiesDatendatei(datei));
         const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
         const bool neuGueltig = FormGueltig(neu.reihen, s);
         const std::int64_t u = Unbedeckt(neu.reihen, s);

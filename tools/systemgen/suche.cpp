@@ -17,8 +17,8 @@ void SortiereErste(std::uint8_t* b, int k) {
 }  // namespace
 
 Ueberdeckungssuche::Ueberdeckungssuche(int v, int k, int t, const Reihen& start, std::uint64_t saat,
-                                       std::vector<std::vector<int>> gruppe, int bahnzeilen)
-    : v_(v), k_(k), t_(t), gruppe_(std::move(gruppe)), bahnzeilen_(bahnzeilen), zufall_(saat) {
+                                       std::vector<std::vector<int>> gruppe)
+    : v_(v), k_(k), t_(t), gruppe_(std::move(gruppe)), bahnen_(!gruppe_.empty()), zufall_(saat) {
     binom_.assign(std::size_t(v) + 1, {});
     for (int n = 0; n <= v; ++n)
         for (int j = 1; j <= t; ++j) binom_[std::size_t(n)][std::size_t(j)] = quintaro::Binomial(n, j);
@@ -31,7 +31,7 @@ Ueberdeckungssuche::Ueberdeckungssuche(int v, int k, int t, const Reihen& start,
     if (t == 1) teilpositionen_ = {{}};
     anzahlTeilmengen_ = quintaro::Binomial(v, t);
     teilmengen_.resize(std::size_t(anzahlTeilmengen_ * t));
-    bildRang_.resize(gruppe_.size() * std::size_t(anzahlTeilmengen_));
+    zelle_.assign(std::size_t(anzahlTeilmengen_), -1);
     for (const auto& g : gruppe_) {
         std::vector<int> inv(static_cast<std::size_t>(v));
         for (int x = 0; x < v; ++x) inv[std::size_t(g[std::size_t(x)])] = x;
@@ -42,11 +42,23 @@ Ueberdeckungssuche::Ueberdeckungssuche(int v, int k, int t, const Reihen& start,
         for (int i = 0; i < t; ++i) w[i] = std::uint8_t(a[std::size_t(i)] - 1);
         const auto r = Rang(w, t);
         for (int i = 0; i < t; ++i) teilmengen_[std::size_t(r * t + i)] = w[i];
-        for (std::size_t g = 0; g < gruppe_.size(); ++g) {
+        if (zelle_[std::size_t(r)] >= 0) return true;
+        const auto z = std::int32_t(zellGewicht_.size());
+        zellGewicht_.push_back(0);
+        zellVertreter_.push_back(r);
+        if (!bahnen_) {
+            zelle_[std::size_t(r)] = z;
+            zellGewicht_.back() = 1;
+            return true;
+        }
+        for (const auto& g : gruppe_) {
             std::uint8_t b[8];
-            for (int i = 0; i < t; ++i) b[i] = std::uint8_t(gruppe_[g][w[i]]);
+            for (int i = 0; i < t; ++i) b[i] = std::uint8_t(g[w[i]]);
             SortiereErste(b, t);
-            bildRang_[g * std::size_t(anzahlTeilmengen_) + std::size_t(r)] = std::int32_t(Rang(b, t));
+            if (auto& zb = zelle_[std::size_t(Rang(b, t))]; zb < 0) {
+                zb = z;
+                ++zellGewicht_.back();
+            }
         }
         return true;
     });
@@ -61,24 +73,26 @@ Ueberdeckungssuche::Ueberdeckungssuche(int v, int k, int t, const Reihen& start,
 }
 
 void Ueberdeckungssuche::Setze(const std::vector<Block>& bloecke) {
-    zaehler_.assign(std::size_t(anzahlTeilmengen_), 0);
-    stelle_.assign(std::size_t(anzahlTeilmengen_), -1);
+    const std::size_t zellen = zellGewicht_.size();
+    zaehler_.assign(zellen, 0);
+    stelle_.assign(zellen, -1);
     offen_.clear();
-    for (std::int64_t r = 0; r < anzahlTeilmengen_; ++r) {
-        stelle_[std::size_t(r)] = std::int64_t(offen_.size());
-        offen_.push_back(r);
+    offenGewicht_ = 0;
+    for (std::size_t z = 0; z < zellen; ++z) {
+        stelle_[z] = std::int64_t(offen_.size());
+        offen_.push_back(std::int64_t(z));
+        offenGewicht_ += zellGewicht_[z];
     }
     bloecke_ = bloecke;
     masken_.clear();
-    for (std::size_t j = 0; j < bloecke_.size(); ++j) {
-        const auto& b = bloecke_[j];
+    for (const auto& b : bloecke_) {
         Maske m = 0;
         for (int i = 0; i < k_; ++i) m |= Maske(1) << b[std::size_t(i)];
         masken_.push_back(m);
         quintaro::FuerAlleKombinationen(k_, t_, [&](const std::vector<int>& a) {
             std::uint8_t w[8];
             for (int i = 0; i < t_; ++i) w[i] = b[std::size_t(a[std::size_t(i)] - 1)];
-            ZaehleTeil(int(j), Rang(w, t_), +1);
+            Zaehle(Rang(w, t_), +1);
             return true;
         });
     }
@@ -106,26 +120,23 @@ std::int64_t Ueberdeckungssuche::RangMit(const std::uint8_t* teil, int w) const 
 }
 
 void Ueberdeckungssuche::Zaehle(std::int64_t rang, int plus) {
-    int& z = zaehler_[std::size_t(rang)];
+    const std::int64_t zelle = zelle_[std::size_t(rang)];
+    int& z = zaehler_[std::size_t(zelle)];
     if (z == 0 && plus > 0) {  // leaves the uncovered list
-        const std::int64_t s = stelle_[std::size_t(rang)];
+        const std::int64_t s = stelle_[std::size_t(zelle)];
         const std::int64_t letzte = offen_.back();
         offen_[std::size_t(s)] = letzte;
         stelle_[std::size_t(letzte)] = s;
         offen_.pop_back();
-        stelle_[std::size_t(rang)] = -1;
+        stelle_[std::size_t(zelle)] = -1;
+        offenGewicht_ -= zellGewicht_[std::size_t(zelle)];
     }
     z += plus;
     if (z == 0) {
-        stelle_[std::size_t(rang)] = std::int64_t(offen_.size());
-        offen_.push_back(rang);
+        stelle_[std::size_t(zelle)] = std::int64_t(offen_.size());
+        offen_.push_back(zelle);
+        offenGewicht_ += zellGewicht_[std::size_t(zelle)];
     }
-}
-
-void Ueberdeckungssuche::ZaehleTeil(int b, std::int64_t rang, int plus) {
-    if (b >= bahnzeilen_) return Zaehle(rang, plus);
-    for (std::size_t g = 0; g < gruppe_.size(); ++g)
-        Zaehle(bildRang_[g * std::size_t(anzahlTeilmengen_) + std::size_t(rang)], plus);
 }
 
 Ueberdeckungssuche::Maske Ueberdeckungssuche::Bild(std::size_t g, Maske m) const {
@@ -154,8 +165,8 @@ void Ueberdeckungssuche::FuerTeileOhne(int b, int p, F&& f) const {
 
 int Ueberdeckungssuche::Aenderung(int b, int p, int y) {
     const int x = bloecke_[std::size_t(b)][std::size_t(p)];
-    if (b < bahnzeilen_) {
-        // An orbit row touches many subsets, some more than once: try the swap and undo it.
+    if (bahnen_) {
+        // An orbit row may meet one orbit of t-subsets more than once: try the swap and undo it.
         const Maske neu = masken_[std::size_t(b)] ^ (Maske(1) << x) ^ (Maske(1) << y);
         if (!VolleBahn(neu)) return 1 << 20;
         const auto vorher = Unbedeckt();
@@ -167,8 +178,8 @@ int Ueberdeckungssuche::Aenderung(int b, int p, int y) {
     }
     int aenderung = 0;
     FuerTeileOhne(b, p, [&](const std::uint8_t* teil) {
-        if (zaehler_[std::size_t(RangMit(teil, x))] == 1) ++aenderung;
-        if (zaehler_[std::size_t(RangMit(teil, y))] == 0) --aenderung;
+        if (zaehler_[std::size_t(zelle_[std::size_t(RangMit(teil, x))])] == 1) ++aenderung;
+        if (zaehler_[std::size_t(zelle_[std::size_t(RangMit(teil, y))])] == 0) --aenderung;
     });
     return aenderung;
 }
@@ -176,8 +187,8 @@ int Ueberdeckungssuche::Aenderung(int b, int p, int y) {
 void Ueberdeckungssuche::Tausche(int b, int p, int y) {
     const int x = bloecke_[std::size_t(b)][std::size_t(p)];
     FuerTeileOhne(b, p, [&](const std::uint8_t* teil) {
-        ZaehleTeil(b, RangMit(teil, x), -1);
-        ZaehleTeil(b, RangMit(teil, y), +1);
+        Zaehle(RangMit(teil, x), -1);
+        Zaehle(RangMit(teil, y), +1);
     });
     auto& blk = bloecke_[std::size_t(b)];
     blk[std::size_t(p)] = std::uint8_t(y);
@@ -192,8 +203,10 @@ void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
     std::int64_t besteKosten = Unbedeckt();
     // Cooling from warm to cold over one cycle, then warm again; each cycle
     // starts from the best state seen so far.
-    const double heiss = 0.7, kalt = 0.08;
-    const std::int64_t zyklus = std::max<std::int64_t>(100000, std::int64_t(b) * 1000);
+    // Costs count t-subsets; with orbits a typical change is a whole orbit.
+    const double einheit = bahnen_ ? double(gruppe_.size()) : 1.0;
+    const double heiss = (getenv("HEISS") ? atof(getenv("HEISS")) : 0.7) * einheit, kalt = (getenv("KALT") ? atof(getenv("KALT")) : 0.08) * einheit;
+    const std::int64_t zyklus = std::max<std::int64_t>(100000, std::int64_t(b) * (getenv("ZYK") ? atoi(getenv("ZYK")) : 1000));
     const double faktor = std::pow(kalt / heiss, 1.0 / double(zyklus));
     double temperatur = heiss;
     std::uniform_real_distribution<double> gleich(0.0, 1.0);
@@ -206,21 +219,24 @@ void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
         temperatur *= faktor;
         if (temperatur < kalt) {
             temperatur = heiss;
-            if (Unbedeckt() > besteKosten) Setze(besteBloecke);
+            if (Unbedeckt() > besteKosten && !getenv("NOREST")) Setze(besteBloecke);
         }
-        const std::int64_t rang = offen_[std::size_t(zufall_() % offen_.size())];
+        const std::int64_t rang = zellVertreter_[std::size_t(offen_[std::size_t(zufall_() % offen_.size())])];
         const std::uint8_t* menge = &teilmengen_[std::size_t(rang * t_)];
         Maske tm = 0;
         for (int i = 0; i < t_; ++i) tm |= Maske(1) << menge[i];
         kandidaten.clear();
-        for (int j = 0; j < bahnzeilen_; ++j)
+        if (bahnen_) {
             for (const auto& inv : invers_) {
                 Maske urbild = 0;
                 for (int i = 0; i < t_; ++i) urbild |= Maske(1) << inv[menge[i]];
-                if (std::popcount(masken_[std::size_t(j)] & urbild) == t_ - 1) kandidaten.push_back({j, urbild});
+                for (int j = 0; j < b; ++j)
+                    if (std::popcount(masken_[std::size_t(j)] & urbild) == t_ - 1) kandidaten.push_back({j, urbild});
             }
-        for (int j = bahnzeilen_; j < b; ++j)
-            if (std::popcount(masken_[std::size_t(j)] & tm) == t_ - 1) kandidaten.push_back({j, tm});
+        } else {
+            for (int j = 0; j < b; ++j)
+                if (std::popcount(masken_[std::size_t(j)] & tm) == t_ - 1) kandidaten.push_back({j, tm});
+        }
         if (kandidaten.empty()) {
             // No row is one swap away from T: bring a random row closer.
             const int j = int(zufall_() % std::uint64_t(b));
@@ -289,12 +305,12 @@ void Ueberdeckungssuche::Nachbessern() {
 Reihen Ueberdeckungssuche::Ergebnis() const {
     Reihen r;
     for (int j = 0; j < int(bloecke_.size()); ++j) {
-        const std::size_t bilder = j < bahnzeilen_ ? gruppe_.size() : 1;
+        const std::size_t bilder = bahnen_ ? gruppe_.size() : 1;
         for (std::size_t g = 0; g < bilder; ++g) {
             Reihe z;
             for (int i = 0; i < k_; ++i) {
                 const int w = bloecke_[std::size_t(j)][std::size_t(i)];
-                z.push_back((j < bahnzeilen_ ? gruppe_[g][std::size_t(w)] : w) + 1);
+                z.push_back((bahnen_ ? gruppe_[g][std::size_t(w)] : w) + 1);
             }
             std::sort(z.begin(), z.end());
             r.push_back(z);

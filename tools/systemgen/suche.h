@@ -6,8 +6,9 @@
 // accepted with the Metropolis probability. Cost changes are computed from the
 // t-subsets through the swapped values only.
 //
-// Rows may also stand for their whole orbit under a permutation group: such a
-// row covers the images of its t-subsets as well, which shrinks the search to
+// Rows may also stand for their whole orbit under a permutation group: then the
+// search runs on the orbits of the t-subsets (a row covers the orbits of its
+// t-subsets, cost = t-subsets in uncovered orbits), which shrinks it to
 // coverings with that symmetry.
 #include <array>
 #include <cstdint>
@@ -20,10 +21,10 @@ namespace systemgen {
 
 class Ueberdeckungssuche {
 public:
-    // `start`: b rows of k distinct values in 1..v. The first `bahnzeilen` rows stand for their orbits under
-    // `gruppe` (all its elements, permutations of 0..v-1); their orbits must be full (|gruppe| rows each).
+    // `start`: b rows of k distinct values in 1..v. With a `gruppe` (all its elements, permutations of 0..v-1)
+    // every row stands for its orbit, which must be full (|gruppe| rows).
     Ueberdeckungssuche(int v, int k, int t, const Reihen& start, std::uint64_t saat,
-                       std::vector<std::vector<int>> gruppe = {}, int bahnzeilen = 0);
+                       std::vector<std::vector<int>> gruppe = {});
 
     // Anneals for at most `schritte` moves or until nothing is left uncovered;
     // the best state seen becomes the current one.
@@ -32,7 +33,7 @@ public:
     // by the swap that uncovers the fewest subsets (rows without orbit only).
     void Nachbessern();
 
-    std::int64_t Unbedeckt() const { return std::int64_t(offen_.size()); }
+    std::int64_t Unbedeckt() const { return offenGewicht_; }
     // All rows, orbits written out.
     Reihen Ergebnis() const;
 
@@ -48,9 +49,8 @@ private:
     // Cost change when value at place p of row b becomes y.
     int Aenderung(int b, int p, int y);
     void Tausche(int b, int p, int y);
+    // Counts the t-subset `rang` (its orbit when rows stand for orbits).
     void Zaehle(std::int64_t rang, int plus);
-    // Counts the t-subset `rang` of row b (and its images when b stands for an orbit).
-    void ZaehleTeil(int b, std::int64_t rang, int plus);
     bool VolleBahn(Maske m) const;
     Maske Bild(std::size_t g, Maske m) const;
     // The (t-1)-subsets of the row's values other than place p.
@@ -63,8 +63,12 @@ private:
     std::vector<std::vector<int>> teilpositionen_;  // (t-1)-subsets of positions 0..k-2
     std::vector<std::uint8_t> teilmengen_;          // members of every t-subset by rank
     std::vector<std::vector<int>> gruppe_, invers_;
-    std::vector<std::int32_t> bildRang_;  // rank of the image of t-subset r under element g: [g * anzahl + r]
-    int bahnzeilen_;
+    // Cells are what is counted: the t-subsets, or their orbits under the group.
+    std::vector<std::int32_t> zelle_;        // cell of each t-subset
+    std::vector<std::int64_t> zellGewicht_;  // t-subsets in the cell
+    std::vector<std::int64_t> zellVertreter_;
+    std::int64_t offenGewicht_ = 0;
+    bool bahnen_;
     std::vector<Block> bloecke_;
     std::vector<Maske> masken_;
     std::vector<int> zaehler_;
