@@ -205,8 +205,8 @@ void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
     // starts from the best state seen so far.
     // Costs count t-subsets; with orbits a typical change is a whole orbit.
     const double einheit = bahnen_ ? double(gruppe_.size()) : 1.0;
-    const double heiss = (getenv("HEISS") ? atof(getenv("HEISS")) : 0.7) * einheit, kalt = (getenv("KALT") ? atof(getenv("KALT")) : 0.08) * einheit;
-    const std::int64_t zyklus = std::max<std::int64_t>(100000, std::int64_t(b) * (getenv("ZYK") ? atoi(getenv("ZYK")) : 1000));
+    const double heiss = 0.7 * einheit, kalt = 0.08 * einheit;
+    const std::int64_t zyklus = std::max<std::int64_t>(100000, std::int64_t(b) * 1000);
     const double faktor = std::pow(kalt / heiss, 1.0 / double(zyklus));
     double temperatur = heiss;
     std::uniform_real_distribution<double> gleich(0.0, 1.0);
@@ -219,7 +219,7 @@ void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
         temperatur *= faktor;
         if (temperatur < kalt) {
             temperatur = heiss;
-            if (Unbedeckt() > besteKosten && !getenv("NOREST")) Setze(besteBloecke);
+            if (Unbedeckt() > besteKosten) Setze(besteBloecke);
         }
         const std::int64_t rang = zellVertreter_[std::size_t(offen_[std::size_t(zufall_() % offen_.size())])];
         const std::uint8_t* menge = &teilmengen_[std::size_t(rang * t_)];
