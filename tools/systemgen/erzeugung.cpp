@@ -1,6 +1,7 @@
 #include "erzeugung.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -92,47 +93,72 @@ std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std:
     return std::nullopt;
 }
 
-// From a complete table of the same RG and GA with more Wahlzahlen and no more rows: the values beyond WZ
-// are struck and replaced by the smallest values missing from their row.
-std::optional<Erzeugnis> PunkteStreichen(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
+// The rows of a table with the values beyond WZ struck and replaced by the smallest values missing from their row.
+Reihen Gestrichen(const Reihen& tabelle, int WZ) {
+    Reihen reihen;
+    for (auto r : tabelle) {
+        for (auto& w : r)
+            if (w > WZ)
+                for (int ersatz = 1;; ++ersatz)
+                    if (std::find(r.begin(), r.end(), ersatz) == r.end()) {
+                        w = ersatz;
+                        break;
+                    }
+        std::sort(r.begin(), r.end());
+        reihen.push_back(r);
+    }
+    return reihen;
+}
+
+// The complete table of another entry with the same RG and GA that `passt` accepts (closest WZ first).
+template <typename Passt>
+int Nachbartabelle(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen, Passt&& passt) {
     const auto& systeme = quintaro::EingebauteSysteme();
+    int beste = -1;
     for (std::size_t j = 0; j < systeme.size(); ++j) {
         const auto& g = systeme[j];
-        if (g.RG != s.RG || g.GA != s.GA || g.WZ <= s.WZ || g.TR > s.TR || !FormGueltig(tabellen[j], g) ||
-            Unbedeckt(tabellen[j], g) != 0)
+        if (g.RG != s.RG || g.GA != s.GA || !passt(g) || !FormGueltig(tabellen[j], g) || Unbedeckt(tabellen[j], g) != 0)
             continue;
-        Reihen reihen;
-        for (auto r : tabellen[j]) {
-            for (auto& w : r)
-                if (w > s.WZ)
-                    for (int ersatz = 1;; ++ersatz)
-                        if (std::find(r.begin(), r.end(), ersatz) == r.end()) {
-                            w = ersatz;
-                            break;
-                        }
-            std::sort(r.begin(), r.end());
-            reihen.push_back(r);
-        }
-        Auffuellen(reihen, s.WZ, s.RG, s.TR);
-        return Erzeugnis{reihen, "aus Tabelle " + std::to_string(j)};
+        if (beste < 0 || std::abs(g.WZ - s.WZ) < std::abs(systeme[std::size_t(beste)].WZ - s.WZ)) beste = int(j);
     }
-    return std::nullopt;
+    return beste;
+}
+
+// From a complete table with more Wahlzahlen and no more rows: values struck, rows filled up.
+std::optional<Erzeugnis> PunkteStreichen(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
+    const int j = Nachbartabelle(s, tabellen, [&](const auto& g) { return g.WZ > s.WZ && g.TR <= s.TR; });
+    if (j < 0) return std::nullopt;
+    auto reihen = Gestrichen(tabellen[std::size_t(j)], s.WZ);
+    Auffuellen(reihen, s.WZ, s.RG, s.TR);
+    return Erzeugnis{reihen, "aus Tabelle " + std::to_string(j)};
+}
+
+// Start rows from a complete table with more Wahlzahlen and up to two rows more: values struck, and the rows
+// whose loss uncovers least dropped.
+std::optional<Reihen> StartAusGroessererTabelle(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
+    const int j = Nachbartabelle(s, tabellen, [&](const auto& g) { return g.WZ > s.WZ && g.TR <= s.TR + 2; });
+    if (j < 0) return std::nullopt;
+    auto reihen = Gestrichen(tabellen[std::size_t(j)], s.WZ);
+    while (reihen.size() > s.TR) {
+        std::size_t weg = 0;
+        std::int64_t wenigste = -1;
+        for (std::size_t z = 0; z < reihen.size(); ++z) {
+            auto ohne = reihen;
+            ohne.erase(ohne.begin() + std::ptrdiff_t(z));
+            if (const auto u = Unbedeckt(ohne, s); wenigste < 0 || u < wenigste) wenigste = u, weg = z;
+        }
+        reihen.erase(reihen.begin() + std::ptrdiff_t(weg));
+    }
+    return reihen;
 }
 
 // Start rows taken from the complete table of the same RG and GA with the next smaller WZ (and fewer rows),
 // the rows still missing spread evenly; the annealing then only has to cover what the new values bring.
 std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen,
                                                std::mt19937_64& zufall) {
-    const auto& systeme = quintaro::EingebauteSysteme();
-    int beste = -1;
-    for (std::size_t j = 0; j < systeme.size(); ++j) {
-        const auto& g = systeme[j];
-        if (g.RG == s.RG && g.GA == s.GA && g.WZ < s.WZ && g.TR < s.TR && FormGueltig(tabellen[j], g) &&
-            Unbedeckt(tabellen[j], g) == 0 && (beste < 0 || g.WZ > systeme[std::size_t(beste)].WZ))
-            beste = int(j);
-    }
-    if (beste < 0) return std::nullopt;
-    Reihen start = tabellen[std::size_t(beste)];
+    const int j = Nachbartabelle(s, tabellen, [&](const auto& g) { return g.WZ < s.WZ && g.TR < s.TR; });
+    if (j < 0) return std::nullopt;
+    Reihen start = tabellen[std::size_t(j)];
     for (auto& r : Startreihen(s.WZ, s.RG, s.TR - int(start.size()), zufall)) start.push_back(r);
     return start;
 }
@@ -201,7 +227,8 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
-    auto start = s.GA > 0 ? StartAusKleinererTabelle(s, tabellen, zufall) : std::nullopt;
+    auto start = s.GA > 0 ? StartAusGroessererTabelle(s, tabellen) : std::nullopt;
+    if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
     // Without a guarantee the pair count only has to be good, not optimal.
     suche.Gluehen(s.GA > 0 ? vorgaben.schritte : std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
