@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <set>
 #include <vector>
@@ -24,11 +25,13 @@ std::vector<Zeile> Zeilen(int index) {
     return zeilen;
 }
 
-// Entries whose row count does not allow a complete covering, and entries the
-// generator has not yet completed.
-const std::set<int> UnvollstaendigeTabellen = {31, 106, 305};
-// Tables of the first quick generator run that do not cover everything yet.
-const std::set<int> NochInArbeit = {24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36, 43, 44, 45, 46, 47, 48, 49, 50, 57, 59, 60, 62, 63, 64, 65, 66, 67, 85, 87, 89, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 112, 120, 121, 236, 237, 239, 240, 242, 243, 245, 246, 247, 248, 249, 250, 251, 272, 285, 286, 287, 288, 289, 290, 291, 292, 293, 294, 295, 299, 301, 302, 303, 304, 306, 307, 314, 316, 317, 318, 319, 320, 321, 322, 323, 324, 325, 326, 327, 328, 329, 330, 331, 332, 333, 334, 335, 336, 337, 338, 339, 340, 341, 342, 343, 344, 345, 346, 347};
+// Tables that are not complete coverings, with the uncovered GA-subsets of the
+// committed tables as an upper bound: entries 31, 106 and 305 cannot be complete
+// with their row counts (31 at its optimum: 196 triples cover at most 588 of
+// the 595 pairs); the others are the generator's best so far.
+const std::map<int, std::int64_t> Unvollstaendig = {
+    {31, 7}, {43, 2}, {45, 1}, {47, 2}, {49, 4}, {59, 2}, {60, 5}, {62, 20}, {63, 35}, {64, 20}, {65, 36}, {66, 53}, {67, 101}, {89, 2}, {90, 4}, {91, 3}, {92, 1}, {93, 2}, {94, 6}, {95, 7}, {96, 1}, {97, 5}, {98, 6}, {99, 13}, {105, 3}, {106, 5}, {109, 5}, {110, 6}, {111, 7}, {112, 15}, {120, 2}, {121, 5}, {236, 1}, {237, 5}, {239, 4}, {242, 1}, {246, 7}, {248, 2}, {249, 10}, {251, 8}, {285, 9}, {286, 20}, {287, 43}, {288, 46}, {289, 49}, {292, 123}, {293, 163}, {302, 8}, {303, 62}, {304, 58}, {305, 49}, {306, 180}, {307, 283}, {314, 2}, {316, 4}, {317, 10}, {318, 16}, {319, 20}, {320, 12}, {321, 13}, {322, 15}, {323, 18}, {324, 30}, {325, 24}, {326, 16}, {327, 23}, {328, 38}, {329, 37}, {330, 41}, {331, 28}, {332, 38}, {333, 48}, {335, 7}, {336, 14}, {338, 16}, {339, 30}, {340, 39}, {342, 47}, {343, 63}, {347, 1594}
+};
 }  // namespace
 
 TEST(Reihentabellen, HaveTheSizesOfTheCatalogue) {
@@ -113,9 +116,8 @@ TEST(Reihentabellen, CoverEveryGuaranteedSubset) {
             EXPECT_EQ(UnbedeckteTeilmengen(i), 0);
             continue;
         }
-        if (NochInArbeit.contains(i)) continue;
-        if (UnvollstaendigeTabellen.contains(i)) {
-            EXPECT_GT(UnbedeckteTeilmengen(i), 0) << "entry " << i << " is complete now";
+        if (const auto bekannt = Unvollstaendig.find(i); bekannt != Unvollstaendig.end()) {
+            EXPECT_LE(UnbedeckteTeilmengen(i), bekannt->second) << "entry " << i;
             continue;
         }
         EXPECT_EQ(UnbedeckteTeilmengen(i), 0) << "entry " << i << " RG " << int(s.RG) << " WZ " << int(s.WZ)
