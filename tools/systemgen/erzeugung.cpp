@@ -230,8 +230,14 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     auto start = s.GA > 0 ? StartAusGroessererTabelle(s, tabellen) : std::nullopt;
     if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
-    // Without a guarantee the pair count only has to be good, not optimal.
-    suche.Gluehen(s.GA > 0 ? vorgaben.schritte : std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
+    if (s.GA > 0) {
+        // Tabu search first; annealing from its best state when that is not complete.
+        suche.Tabusuche(vorgaben.schritte);
+        suche.Gluehen(vorgaben.schritte);
+    } else {
+        // Without a guarantee the pair count only has to be good, not optimal.
+        suche.Gluehen(std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
+    }
     Erzeugnis bestes{suche.Ergebnis(), s.GA == 0 ? "Suche (Paare)" : start ? "Suche erweitert" : "Suche"};
     std::int64_t unbedeckt = suche.Unbedeckt();
     if (s.GA > 0 && vorgaben.bahnen)

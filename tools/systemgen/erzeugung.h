@@ -12,7 +12,7 @@ namespace systemgen {
 
 struct Vorgaben {
     std::uint64_t saat = 1;
-    std::int64_t schritte = 5'000'000;  // annealing moves per entry
+    std::int64_t schritte = 5'000'000;  // moves per entry for the tabu search and again for the annealing
     bool bahnen = false;                // also anneal coverings with a cyclic symmetry
 };
 

@@ -196,6 +196,75 @@ void Ueberdeckungssuche::Tausche(int b, int p, int y) {
     masken_[std::size_t(b)] ^= (Maske(1) << x) | (Maske(1) << y);
 }
 
+template <typename Erlaubt>
+Ueberdeckungssuche::Zug Ueberdeckungssuche::BesterZug(std::int64_t rang, Erlaubt&& erlaubt) {
+    struct Kandidat {
+        int zeile;
+        Maske ziel;  // the uncovered t-subset, for an orbit row the preimage that the row itself can take in
+    };
+    thread_local std::vector<Kandidat> kandidaten;
+    const int b = int(bloecke_.size());
+    const std::uint8_t* menge = &teilmengen_[std::size_t(rang * t_)];
+    Maske tm = 0;
+    for (int i = 0; i < t_; ++i) tm |= Maske(1) << menge[i];
+    kandidaten.clear();
+    if (bahnen_) {
+        for (const auto& inv : invers_) {
+            Maske urbild = 0;
+            for (int i = 0; i < t_; ++i) urbild |= Maske(1) << inv[menge[i]];
+            for (int j = 0; j < b; ++j)
+                if (std::popcount(masken_[std::size_t(j)] & urbild) == t_ - 1) kandidaten.push_back({j, urbild});
+        }
+    } else {
+        for (int j = 0; j < b; ++j)
+            if (std::popcount(masken_[std::size_t(j)] & tm) == t_ - 1) kandidaten.push_back({j, tm});
+    }
+    if (kandidaten.empty()) {
+        // No row is one swap away from T: bring a random row closer.
+        const int j = int(zufall_() % std::uint64_t(b));
+        const Maske m = masken_[std::size_t(j)];
+        if ((tm & ~m) == 0 || (m & ~tm) == 0) return {};
+        kandidaten.push_back({j, tm});
+    }
+    Zug bester;
+    int gleichviele = 0;
+    for (const auto& kand : kandidaten) {
+        const auto& bl = bloecke_[std::size_t(kand.zeile)];
+        const int y = std::countr_zero(kand.ziel & ~masken_[std::size_t(kand.zeile)]);
+        if (!erlaubt(kand.zeile, y)) continue;
+        for (int p = 0; p < k_; ++p) {
+            if (kand.ziel >> bl[std::size_t(p)] & 1) continue;
+            const int d = Aenderung(kand.zeile, p, y);
+            if (d < bester.d) bester = {kand.zeile, p, y, d}, gleichviele = 1;
+            else if (d == bester.d && zufall_() % std::uint64_t(++gleichviele) == 0) bester = {kand.zeile, p, y, d};
+        }
+    }
+    return bester;
+}
+
+void Ueberdeckungssuche::Tabusuche(std::int64_t schritte) {
+    if (bloecke_.empty()) return;
+    std::vector<Block> besteBloecke = bloecke_;
+    std::int64_t besteKosten = Unbedeckt();
+    // verboten[zeile * v + wert]: the step until which the value may not return into the row.
+    std::vector<std::int64_t> verboten(bloecke_.size() * std::size_t(v_), 0);
+    for (std::int64_t schritt = 0; schritt < schritte && !offen_.empty(); ++schritt) {
+        const std::int64_t rang = zellVertreter_[std::size_t(offen_[std::size_t(zufall_() % offen_.size())])];
+        const auto zug = BesterZug(rang, [&](int zeile, int y) {
+            return verboten[std::size_t(zeile) * std::size_t(v_) + std::size_t(y)] <= schritt;
+        });
+        if (zug.zeile < 0 || zug.d >= (1 << 20)) continue;
+        const int x = bloecke_[std::size_t(zug.zeile)][std::size_t(zug.p)];
+        Tausche(zug.zeile, zug.p, zug.y);
+        verboten[std::size_t(zug.zeile) * std::size_t(v_) + std::size_t(x)] = schritt + 10 + std::int64_t(zufall_() % 10);
+        if (Unbedeckt() < besteKosten) {
+            besteKosten = Unbedeckt();
+            besteBloecke = bloecke_;
+        }
+    }
+    if (Unbedeckt() > besteKosten) Setze(besteBloecke);
+}
+
 void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
     if (bloecke_.empty()) return;
     const int b = int(bloecke_.size());
@@ -210,11 +279,6 @@ void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
     const double faktor = std::pow(kalt / heiss, 1.0 / double(zyklus));
     double temperatur = heiss;
     std::uniform_real_distribution<double> gleich(0.0, 1.0);
-    struct Kandidat {
-        int zeile;
-        Maske ziel;  // the uncovered t-subset, for an orbit row the preimage that the row itself can take in
-    };
-    std::vector<Kandidat> kandidaten;
     for (std::int64_t schritt = 0; schritt < schritte && !offen_.empty(); ++schritt) {
         temperatur *= faktor;
         if (temperatur < kalt) {
@@ -222,41 +286,7 @@ void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
             if (Unbedeckt() > besteKosten) Setze(besteBloecke);
         }
         const std::int64_t rang = zellVertreter_[std::size_t(offen_[std::size_t(zufall_() % offen_.size())])];
-        const std::uint8_t* menge = &teilmengen_[std::size_t(rang * t_)];
-        Maske tm = 0;
-        for (int i = 0; i < t_; ++i) tm |= Maske(1) << menge[i];
-        kandidaten.clear();
-        if (bahnen_) {
-            for (const auto& inv : invers_) {
-                Maske urbild = 0;
-                for (int i = 0; i < t_; ++i) urbild |= Maske(1) << inv[menge[i]];
-                for (int j = 0; j < b; ++j)
-                    if (std::popcount(masken_[std::size_t(j)] & urbild) == t_ - 1) kandidaten.push_back({j, urbild});
-            }
-        } else {
-            for (int j = 0; j < b; ++j)
-                if (std::popcount(masken_[std::size_t(j)] & tm) == t_ - 1) kandidaten.push_back({j, tm});
-        }
-        if (kandidaten.empty()) {
-            // No row is one swap away from T: bring a random row closer.
-            const int j = int(zufall_() % std::uint64_t(b));
-            const Maske m = masken_[std::size_t(j)];
-            if ((tm & ~m) == 0 || (m & ~tm) == 0) continue;
-            kandidaten.push_back({j, tm});
-        }
-        // The best swap over all candidates, ties broken at random.
-        int zeile = -1, p = -1, y = -1, d = 1 << 30, gleichviele = 0;
-        for (const auto& kand : kandidaten) {
-            const auto& bl = bloecke_[std::size_t(kand.zeile)];
-            const Maske fehlt = kand.ziel & ~masken_[std::size_t(kand.zeile)];
-            const int yy = std::countr_zero(fehlt);
-            for (int pp = 0; pp < k_; ++pp) {
-                if (kand.ziel >> bl[std::size_t(pp)] & 1) continue;
-                const int dd = Aenderung(kand.zeile, pp, yy);
-                if (dd < d) d = dd, zeile = kand.zeile, p = pp, y = yy, gleichviele = 1;
-                else if (dd == d && zufall_() % std::uint64_t(++gleichviele) == 0) zeile = kand.zeile, p = pp, y = yy;
-            }
-        }
+        const auto [zeile, p, y, d] = BesterZug(rang, [](int, int) { return true; });
         if (zeile < 0 || d >= (1 << 20)) continue;
         if (d <= 0 || gleich(zufall_) < std::exp(-double(d) / temperatur)) {
             Tausche(zeile, p, y);

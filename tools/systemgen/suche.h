@@ -29,6 +29,9 @@ public:
     // Anneals for at most `schritte` moves or until nothing is left uncovered;
     // the best state seen becomes the current one.
     void Gluehen(std::int64_t schritte);
+    // Tabu search: always makes the best swap that covers a random uncovered t-subset, except swaps that put
+    // a value back into a row it recently left; stops and ends like Gluehen.
+    void Tabusuche(std::int64_t schritte);
     // Makes repeated rows distinct and brings unused values into the rows, each
     // by the swap that uncovers the fewest subsets (rows without orbit only).
     void Nachbessern();
@@ -53,6 +56,12 @@ private:
     void Zaehle(std::int64_t rang, int plus);
     bool VolleBahn(Maske m) const;
     Maske Bild(std::size_t g, Maske m) const;
+    struct Zug {
+        int zeile = -1, p = -1, y = -1, d = 1 << 30;
+    };
+    // The best swap that covers the t-subset `rang` (ties at random); `erlaubt(zeile, y)` filters swaps.
+    template <typename Erlaubt>
+    Zug BesterZug(std::int64_t rang, Erlaubt&& erlaubt);
     // The (t-1)-subsets of the row's values other than place p.
     template <typename F>
     void FuerTeileOhne(int b, int p, F&& f) const;
