@@ -30,7 +30,8 @@ std::vector<Reihen> LiesDatendatei(const std::filesystem::path& pfad) {
         if (!imFeld) continue;
         const auto a = z.find_first_not_of(' ');
         if (a == std::string::npos) continue;
-        if (z.compare(a, 3, "// ") == 0) aktuell = std::stoi(z.substr(a + 3));
+        if (z.compare(a, 3, "// ") == 0)
+            aktuell = std::stoi(z.substr(a + 3));
         else if (z[a] == '"' && aktuell >= 0 && aktuell < AnzahlEingebauteSysteme)
             texte[std::size_t(aktuell)] += z.substr(a + 1, z.find('"', a + 1) - a - 1);
     }

@@ -166,8 +166,7 @@ std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, cons
 // Annealing over rows that stand for full orbits of the group; the rows left
 // over (TR not a multiple of the group order) join in the annealing without
 // symmetry that follows.
-Reihen BahnenSuche(const quintaro::TSysteme& s, const Gruppe& gruppe, std::int64_t schritte,
-                   std::mt19937_64& zufall) {
+Reihen BahnenSuche(const quintaro::TSysteme& s, const Gruppe& gruppe, std::int64_t schritte, std::mt19937_64& zufall) {
     auto elemente = Elemente(gruppe);
     const int ordnung = int(elemente.size());
     const int bahnzeilen = s.TR / ordnung;

@@ -155,8 +155,12 @@ Reihen Ausrollen(const Bahnenmodell& m, const std::vector<int>& gewaehlt) {
 class BahnenUeberdeckung {
 public:
     BahnenUeberdeckung(const Bahnenmodell& m, int k, int t, std::int64_t knotenGrenze, std::uint64_t saat)
-        : m_(m), proBlock_(quintaro::Binomial(k, t)), grenze_(knotenGrenze), zufall_(saat),
-          bedeckt_(m.tGroesse.size(), 0), zeilenZu_(m.tGroesse.size()) {
+        : m_(m),
+          proBlock_(quintaro::Binomial(k, t)),
+          grenze_(knotenGrenze),
+          zufall_(saat),
+          bedeckt_(m.tGroesse.size(), 0),
+          zeilenZu_(m.tGroesse.size()) {
         for (std::size_t z = 0; z < m.spalten.size(); ++z)
             for (int s : m.spalten[z]) zeilenZu_[std::size_t(s)].push_back(int(z));
         for (auto& l : zeilenZu_) std::shuffle(l.begin(), l.end(), zufall_);
@@ -190,8 +194,10 @@ private:
             if (plus > 0 && bedeckt_[std::size_t(s)]++ == 0) offen_ -= m_.tGroesse[std::size_t(s)];
             if (plus < 0 && --bedeckt_[std::size_t(s)] == 0) offen_ += m_.tGroesse[std::size_t(s)];
         }
-        if (plus > 0) gewaehlt_.push_back(z);
-        else gewaehlt_.pop_back();
+        if (plus > 0)
+            gewaehlt_.push_back(z);
+        else
+            gewaehlt_.pop_back();
     }
 
     const Bahnenmodell& m_;

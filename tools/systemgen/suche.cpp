@@ -235,8 +235,10 @@ Ueberdeckungssuche::Zug Ueberdeckungssuche::BesterZug(std::int64_t rang, Erlaubt
         for (int p = 0; p < k_; ++p) {
             if (kand.ziel >> bl[std::size_t(p)] & 1) continue;
             const int d = Aenderung(kand.zeile, p, y);
-            if (d < bester.d) bester = {kand.zeile, p, y, d}, gleichviele = 1;
-            else if (d == bester.d && zufall_() % std::uint64_t(++gleichviele) == 0) bester = {kand.zeile, p, y, d};
+            if (d < bester.d)
+                bester = {kand.zeile, p, y, d}, gleichviele = 1;
+            else if (d == bester.d && zufall_() % std::uint64_t(++gleichviele) == 0)
+                bester = {kand.zeile, p, y, d};
         }
     }
     return bester;
@@ -256,7 +258,8 @@ void Ueberdeckungssuche::Tabusuche(std::int64_t schritte) {
         if (zug.zeile < 0 || zug.d >= (1 << 20)) continue;
         const int x = bloecke_[std::size_t(zug.zeile)][std::size_t(zug.p)];
         Tausche(zug.zeile, zug.p, zug.y);
-        verboten[std::size_t(zug.zeile) * std::size_t(v_) + std::size_t(x)] = schritt + 10 + std::int64_t(zufall_() % 10);
+        verboten[std::size_t(zug.zeile) * std::size_t(v_) + std::size_t(x)] =
+            schritt + 10 + std::int64_t(zufall_() % 10);
         if (Unbedeckt() < besteKosten) {
             besteKosten = Unbedeckt();
             besteBloecke = bloecke_;
