@@ -50,6 +50,20 @@ TEST(Reihentabellen, HaveTheSizesOfTheCatalogue) {
     EXPECT_THROW(Reihentabelle(-1), std::out_of_range);
 }
 
+TEST(SystemElement, ReadsInsideTheTableOnly) {
+    // Entry 0: RG 3, 3 rows (1,2,3) (1,2,4) (1,3,4).
+    EXPECT_EQ(SystemElement(0, 3, 1, 1), 1);
+    EXPECT_EQ(SystemElement(0, 3, 2, 3), 4);
+    EXPECT_EQ(SystemElement(0, 3, 3, 2), 3);
+    struct Fall {
+        int index, RG, reihe, pos;
+    };
+    const Fall daneben[] = {{0, 3, 0, 1}, {0, 3, 4, 1}, {0, 3, 1, 0}, {0, 3, 1, 4}, {0, 2, 1, 1}, {348, 3, 1, 1}};
+    for (const auto& f : daneben)
+        EXPECT_THROW(SystemElement(f.index, f.RG, f.reihe, f.pos), std::out_of_range)
+            << f.index << " " << f.RG << " " << f.reihe << " " << f.pos;
+}
+
 TEST(Reihentabellen, RowsAreAscendingWithinTheWahlzahlenAndUseEveryValue) {
     for (int i = 0; i < AnzahlEingebauteSysteme; ++i) {
         const auto& s = EingebauteSysteme()[std::size_t(i)];
