@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -48,8 +49,12 @@ std::vector<Reihen> LiesDatendatei(const std::filesystem::path& pfad) {
     return tabellen;
 }
 
-DateiSperre::DateiSperre(const std::filesystem::path& pfad)
-    : fd_(::open((pfad.string() + ".lock").c_str(), O_CREAT | O_RDWR, 0644)) {
+// The lock file lives in the temporary folder so that it never lands in the source tree.
+DateiSperre::DateiSperre(const std::filesystem::path& pfad) : fd_(-1) {
+    const auto name =
+        std::filesystem::temp_directory_path() /
+        ("systemgen-" + std::to_string(std::hash<std::string>{}(std::filesystem::absolute(pfad).string())) + ".lock");
+    fd_ = ::open(name.c_str(), O_CREAT | O_RDWR, 0644);
     if (fd_ >= 0) ::flock(fd_, LOCK_EX);
 }
 
