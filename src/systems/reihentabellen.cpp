@@ -51,7 +51,12 @@ std::span<const std::uint8_t> Reihentabelle(int index) {
 }
 
 std::uint8_t SystemElement(int index, int RG, int reihe, int pos) {
-    return Reihentabelle(index)[std::size_t(reihe - 1) * std::size_t(RG) + std::size_t(pos - 1)];
+    const auto tabelle = Reihentabelle(index);
+    // Rows are RG wide: an RG other than the entry's, or a place outside the table, has no element.
+    if (RG != EingebauteSysteme()[std::size_t(index)].RG || reihe < 1 || pos < 1 || pos > RG ||
+        std::size_t(reihe) * std::size_t(RG) > tabelle.size())
+        throw std::out_of_range("kein Element der Reihentabelle");
+    return tabelle[std::size_t(reihe - 1) * std::size_t(RG) + std::size_t(pos - 1)];
 }
 
 std::int64_t UnbedeckteTeilmengen(int index) {

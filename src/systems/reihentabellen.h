@@ -11,6 +11,7 @@ namespace quintaro {
 // v-th smallest Wahlzahl.
 std::span<const std::uint8_t> Reihentabelle(int index);
 // Value at row `reihe` (1-based), position `pos` (1-based) of the table of built-in entry `index`.
+// Throws std::out_of_range for a place outside the table or an RG that is not the entry's.
 std::uint8_t SystemElement(int index, int RG, int reihe, int pos);
 // Number of GA-subsets of 1..WZ that no row of the table contains (0 for GA = 0).
 std::int64_t UnbedeckteTeilmengen(int index);

@@ -1,12 +1,14 @@
+#include "systems/reihentabellen.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <set>
 #include <vector>
 
 #include "systems/katalog.h"
-#include "systems/reihentabellen.h"
 
 using namespace quintaro;
 
@@ -24,11 +26,17 @@ std::vector<Zeile> Zeilen(int index) {
     return zeilen;
 }
 
-// Entries whose row count does not allow a complete covering, and entries the
-// generator has not yet completed.
-const std::set<int> UnvollstaendigeTabellen = {31, 106, 305};
-// Tables of the first quick generator run that do not cover everything yet.
-const std::set<int> NochInArbeit = {24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36, 43, 44, 45, 46, 47, 48, 49, 50, 57, 59, 60, 62, 63, 64, 65, 66, 67, 85, 87, 89, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 112, 120, 121, 236, 237, 239, 240, 242, 243, 245, 246, 247, 248, 249, 250, 251, 272, 285, 286, 287, 288, 289, 290, 291, 292, 293, 294, 295, 299, 301, 302, 303, 304, 306, 307, 314, 316, 317, 318, 319, 320, 321, 322, 323, 324, 325, 326, 327, 328, 329, 330, 331, 332, 333, 334, 335, 336, 337, 338, 339, 340, 341, 342, 343, 344, 345, 346, 347};
+// Tables that are not complete coverings, with the uncovered GA-subsets of the
+// committed tables as an upper bound. Entries 31 and 106 cannot be complete with
+// their row counts (31 is at its optimum: 196 triples cover at most 588 of the
+// 595 pairs); the others are the generator's best so far.
+const std::map<int, std::int64_t> Unvollstaendig = {
+    {31, 7},   {43, 1},   {49, 2},   {64, 3},   {65, 21},  {66, 34},  {89, 2},   {90, 4},    {91, 3},
+    {92, 1},   {93, 2},   {94, 6},   {95, 7},   {96, 1},   {97, 5},   {98, 6},   {99, 13},   {105, 2},
+    {106, 5},  {109, 2},  {110, 6},  {111, 7},  {112, 4},  {121, 3},  {237, 2},  {239, 2},   {242, 1},
+    {246, 4},  {248, 1},  {249, 5},  {251, 3},  {289, 11}, {293, 6},  {304, 6},  {306, 123}, {319, 5},
+    {320, 4},  {321, 2},  {322, 4},  {323, 10}, {324, 19}, {325, 14}, {327, 13}, {328, 20},  {329, 24},
+    {330, 26}, {331, 13}, {332, 18}, {333, 32}, {336, 3},  {340, 7},  {342, 3},  {343, 7},   {347, 813}};
 }  // namespace
 
 TEST(Reihentabellen, HaveTheSizesOfTheCatalogue) {
@@ -45,6 +53,20 @@ TEST(Reihentabellen, HaveTheSizesOfTheCatalogue) {
     EXPECT_EQ(Reihentabelle(1).data(), Reihentabelle(0).data() + Reihentabelle(0).size());
     EXPECT_THROW(Reihentabelle(AnzahlEingebauteSysteme), std::out_of_range);
     EXPECT_THROW(Reihentabelle(-1), std::out_of_range);
+}
+
+TEST(SystemElement, ReadsInsideTheTableOnly) {
+    // Entry 0: RG 3, 3 rows (1,2,3) (1,2,4) (1,3,4).
+    EXPECT_EQ(SystemElement(0, 3, 1, 1), 1);
+    EXPECT_EQ(SystemElement(0, 3, 2, 3), 4);
+    EXPECT_EQ(SystemElement(0, 3, 3, 2), 3);
+    struct Fall {
+        int index, RG, reihe, pos;
+    };
+    const Fall daneben[] = {{0, 3, 0, 1}, {0, 3, 4, 1}, {0, 3, 1, 0}, {0, 3, 1, 4}, {0, 2, 1, 1}, {348, 3, 1, 1}};
+    for (const auto& f : daneben)
+        EXPECT_THROW(SystemElement(f.index, f.RG, f.reihe, f.pos), std::out_of_range)
+            << f.index << " " << f.RG << " " << f.reihe << " " << f.pos;
 }
 
 TEST(Reihentabellen, RowsAreAscendingWithinTheWahlzahlenAndUseEveryValue) {
@@ -113,13 +135,12 @@ TEST(Reihentabellen, CoverEveryGuaranteedSubset) {
             EXPECT_EQ(UnbedeckteTeilmengen(i), 0);
             continue;
         }
-        if (NochInArbeit.contains(i)) continue;
-        if (UnvollstaendigeTabellen.contains(i)) {
-            EXPECT_GT(UnbedeckteTeilmengen(i), 0) << "entry " << i << " is complete now";
+        if (const auto bekannt = Unvollstaendig.find(i); bekannt != Unvollstaendig.end()) {
+            EXPECT_LE(UnbedeckteTeilmengen(i), bekannt->second) << "entry " << i;
             continue;
         }
-        EXPECT_EQ(UnbedeckteTeilmengen(i), 0) << "entry " << i << " RG " << int(s.RG) << " WZ " << int(s.WZ)
-                                              << " GA " << int(s.GA) << " TR " << s.TR;
+        EXPECT_EQ(UnbedeckteTeilmengen(i), 0)
+            << "entry " << i << " RG " << int(s.RG) << " WZ " << int(s.WZ) << " GA " << int(s.GA) << " TR " << s.TR;
     }
 }
 
@@ -130,12 +151,12 @@ TEST(UnbedeckteTeilmengen, CountsTheSubsetsNoRowHolds) {
         std::int64_t unbedeckt;
     };
     const Fall faelle[] = {
-        {{1, 2, 3, 1, 4, 5}, 3, 5, 2, 4},        // pairs 24 25 34 35 missing
-        {{1, 2, 3, 1, 2, 3}, 3, 5, 2, 7},        // a repeated row adds nothing
-        {{1, 1, 2, 3, 4, 5}, 3, 5, 2, 6},        // a row with a repeated value covers only its distinct values
-        {{1, 2, 9, 3, 4, 5}, 3, 5, 2, 6},        // a value beyond WZ is ignored: 12 34 35 45 covered
-        {{2, 1, 3}, 3, 3, 3, 0},                 // unsorted rows still count
-        {{1, 2, 3, 4, 5, 6}, 6, 7, 4, 20},       // C(7,4) - C(6,4)
+        {{1, 2, 3, 1, 4, 5}, 3, 5, 2, 4},   // pairs 24 25 34 35 missing
+        {{1, 2, 3, 1, 2, 3}, 3, 5, 2, 7},   // a repeated row adds nothing
+        {{1, 1, 2, 3, 4, 5}, 3, 5, 2, 6},   // a row with a repeated value covers only its distinct values
+        {{1, 2, 9, 3, 4, 5}, 3, 5, 2, 6},   // a value beyond WZ is ignored: 12 34 35 45 covered
+        {{2, 1, 3}, 3, 3, 3, 0},            // unsorted rows still count
+        {{1, 2, 3, 4, 5, 6}, 6, 7, 4, 20},  // C(7,4) - C(6,4)
         {{}, 3, 10, 2, 45},
     };
     for (const auto& f : faelle) EXPECT_EQ(UnbedeckteTeilmengen(f.zeilen, f.RG, f.WZ, f.GA), f.unbedeckt);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -30,7 +31,8 @@ std::vector<Reihen> LiesDatendatei(const std::filesystem::path& pfad) {
         if (!imFeld) continue;
         const auto a = z.find_first_not_of(' ');
         if (a == std::string::npos) continue;
-        if (z.compare(a, 3, "// ") == 0) aktuell = std::stoi(z.substr(a + 3));
+        if (z.compare(a, 3, "// ") == 0)
+            aktuell = std::stoi(z.substr(a + 3));
         else if (z[a] == '"' && aktuell >= 0 && aktuell < AnzahlEingebauteSysteme)
             texte[std::size_t(aktuell)] += z.substr(a + 1, z.find('"', a + 1) - a - 1);
     }
@@ -47,8 +49,12 @@ std::vector<Reihen> LiesDatendatei(const std::filesystem::path& pfad) {
     return tabellen;
 }
 
-DateiSperre::DateiSperre(const std::filesystem::path& pfad)
-    : fd_(::open((pfad.string() + ".lock").c_str(), O_CREAT | O_RDWR, 0644)) {
+// The lock file lives in the temporary folder so that it never lands in the source tree.
+DateiSperre::DateiSperre(const std::filesystem::path& pfad) : fd_(-1) {
+    const auto name =
+        std::filesystem::temp_directory_path() /
+        ("systemgen-" + std::to_string(std::hash<std::string>{}(std::filesystem::absolute(pfad).string())) + ".lock");
+    fd_ = ::open(name.c_str(), O_CREAT | O_RDWR, 0644);
     if (fd_ >= 0) ::flock(fd_, LOCK_EX);
 }
 

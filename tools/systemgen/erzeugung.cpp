@@ -1,9 +1,11 @@
 #include "erzeugung.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
 #include <optional>
 #include <random>
+#include <set>
 
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
@@ -36,22 +38,160 @@ bool IstDesign(const quintaro::TSysteme& s) {
     return s.GA > 0 && quintaro::Binomial(s.WZ, s.GA) == std::int64_t(s.TR) * quintaro::Binomial(s.RG, s.GA);
 }
 
+std::string Benannt(const char* methode, const Gruppe& g) {
+    std::string name = methode;
+    name += g.name;
+    return name;
+}
+
+// Small groups on v points: one or several cycles of equal length and up to three fixed points, the
+// cyclic shift alone and together with a multiplier of order 2..6 (largest group first).
+std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen) {
+    std::vector<Gruppe> gruppen;
+    for (int bahnen = 1; bahnen <= hoechstensBahnen; ++bahnen)
+        for (int fest = 0; fest <= 3; ++fest) {
+            const int n = (v - fest) / bahnen;
+            if ((v - fest) % bahnen != 0 || n < 4) continue;
+            for (int ordnung = 6; ordnung >= 2; --ordnung)
+                for (int a = 2; a < n; ++a) {
+                    if (std::gcd(a, n) != 1) continue;
+                    int o = 1;
+                    for (long long x = a; x % n != 1; x = x * a % n) ++o;
+                    if (o != ordnung) continue;
+                    gruppen.push_back(Affin(n, a, bahnen, fest));
+                    break;
+                }
+            gruppen.push_back(Zyklisch(n, bahnen, fest));
+        }
+    return gruppen;
+}
+
 // A design whose row count leaves no room for overlap: tried with small cyclic
 // and bicyclic automorphism groups.
 std::optional<Erzeugnis> DesignMitAutomorphismen(const quintaro::TSysteme& s, std::uint64_t saat) {
     const int v = s.WZ;
-    std::vector<Gruppe> gruppen = {Zyklisch(v), Zyklisch(v - 1, 1, 1)};
+    std::vector<Gruppe> gruppen = KleineGruppen(v, 4);
     for (int a = 2; a * a <= v; ++a)
         if (v % a == 0) gruppen.push_back(Produkt(a, v / a));
-    // Cyclic groups with several orbits and up to two fixed points.
-    for (int bahnen = 2; bahnen <= 4; ++bahnen)
-        for (int fest = 0; fest <= 2; ++fest)
-            if ((v - fest) % bahnen == 0 && (v - fest) / bahnen >= 5) gruppen.push_back(Zyklisch((v - fest) / bahnen, bahnen, fest));
     for (const auto& g : gruppen)
         for (std::uint64_t versuch = 0; versuch < 3; ++versuch)
             if (auto r = DesignMitGruppe(s.RG, s.GA, g, 2'000'000, saat + versuch))
-                return Erzeugnis{*r, "Design " + g.name};
+                return Erzeugnis{*r, Benannt("Design ", g)};
     return std::nullopt;
+}
+
+// A covering made of whole orbits of a small cyclic group, found by a depth-first search over the orbits;
+// rows left over are filled with further distinct rows.
+std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std::uint64_t saat) {
+    if (quintaro::Binomial(s.WZ, s.RG) > 20'000'000) return std::nullopt;  // too many subsets to go through
+    for (const auto& g : KleineGruppen(s.WZ, 6))
+        for (std::uint64_t versuch = 0; versuch < 2; ++versuch)
+            if (auto r = UeberdeckungMitGruppe(s.RG, s.GA, g, s.TR, 1'000'000, saat + versuch)) {
+                Auffuellen(*r, s.WZ, s.RG, s.TR);
+                return Erzeugnis{*r, Benannt("Bahnen ", g)};
+            }
+    return std::nullopt;
+}
+
+// The rows of a table with the values beyond WZ struck and replaced by the smallest values missing from their row.
+Reihen Gestrichen(const Reihen& tabelle, int WZ) {
+    Reihen reihen;
+    for (auto r : tabelle) {
+        for (auto& w : r)
+            if (w > WZ)
+                for (int ersatz = 1;; ++ersatz)
+                    if (std::find(r.begin(), r.end(), ersatz) == r.end()) {
+                        w = ersatz;
+                        break;
+                    }
+        std::sort(r.begin(), r.end());
+        reihen.push_back(r);
+    }
+    return reihen;
+}
+
+// The complete table of another entry with the same RG and GA that `passt` accepts (closest WZ first).
+template <typename Passt>
+int Nachbartabelle(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen, Passt&& passt) {
+    const auto& systeme = quintaro::EingebauteSysteme();
+    int beste = -1;
+    for (std::size_t j = 0; j < systeme.size(); ++j) {
+        const auto& g = systeme[j];
+        if (g.RG != s.RG || g.GA != s.GA || !passt(g) || !FormGueltig(tabellen[j], g) || Unbedeckt(tabellen[j], g) != 0)
+            continue;
+        if (beste < 0 || std::abs(g.WZ - s.WZ) < std::abs(systeme[std::size_t(beste)].WZ - s.WZ)) beste = int(j);
+    }
+    return beste;
+}
+
+// From a complete table with more Wahlzahlen and no more rows: values struck, rows filled up.
+std::optional<Erzeugnis> PunkteStreichen(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
+    const int j = Nachbartabelle(s, tabellen, [&](const auto& g) { return g.WZ > s.WZ && g.TR <= s.TR; });
+    if (j < 0) return std::nullopt;
+    auto reihen = Gestrichen(tabellen[std::size_t(j)], s.WZ);
+    Auffuellen(reihen, s.WZ, s.RG, s.TR);
+    return Erzeugnis{reihen, "aus Tabelle " + std::to_string(j)};
+}
+
+// Start rows from a complete table with more Wahlzahlen and up to two rows more: values struck, and the rows
+// whose loss uncovers least dropped.
+std::optional<Reihen> StartAusGroessererTabelle(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
+    const int j = Nachbartabelle(s, tabellen, [&](const auto& g) { return g.WZ > s.WZ && g.TR <= s.TR + 2; });
+    if (j < 0) return std::nullopt;
+    auto reihen = Gestrichen(tabellen[std::size_t(j)], s.WZ);
+    while (reihen.size() > s.TR) {
+        std::size_t weg = 0;
+        std::int64_t wenigste = -1;
+        for (std::size_t z = 0; z < reihen.size(); ++z) {
+            auto ohne = reihen;
+            ohne.erase(ohne.begin() + std::ptrdiff_t(z));
+            if (const auto u = Unbedeckt(ohne, s); wenigste < 0 || u < wenigste) wenigste = u, weg = z;
+        }
+        reihen.erase(reihen.begin() + std::ptrdiff_t(weg));
+    }
+    return reihen;
+}
+
+// Start rows taken from the complete table of the same RG and GA with the next smaller WZ (and fewer rows),
+// the rows still missing spread evenly; the annealing then only has to cover what the new values bring.
+std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen,
+                                               std::mt19937_64& zufall) {
+    const int j = Nachbartabelle(s, tabellen, [&](const auto& g) { return g.WZ < s.WZ && g.TR < s.TR; });
+    if (j < 0) return std::nullopt;
+    Reihen start = tabellen[std::size_t(j)];
+    for (auto& r : Startreihen(s.WZ, s.RG, s.TR - int(start.size()), zufall)) start.push_back(r);
+    return start;
+}
+
+// Annealing over rows that stand for full orbits of the group; the rows left
+// over (TR not a multiple of the group order) join in the annealing without
+// symmetry that follows.
+Reihen BahnenSuche(const quintaro::TSysteme& s, const Gruppe& gruppe, std::int64_t schritte, std::mt19937_64& zufall) {
+    auto elemente = Elemente(gruppe);
+    const int ordnung = int(elemente.size());
+    const int bahnzeilen = s.TR / ordnung;
+    Reihen start;
+    std::uniform_int_distribution<int> wert(1, s.WZ);
+    while (int(start.size()) < bahnzeilen) {
+        std::vector<int> r;
+        while (int(r.size()) < s.RG)
+            if (const int w = wert(zufall); std::find(r.begin(), r.end(), w) == r.end()) r.push_back(w);
+        std::set<Reihe> bilder;
+        for (const auto& g : elemente) {
+            Reihe b;
+            for (int w : r) b.push_back(g[std::size_t(w - 1)] + 1);
+            std::sort(b.begin(), b.end());
+            bilder.insert(b);
+        }
+        if (int(bilder.size()) == ordnung) start.push_back(r);
+    }
+    Ueberdeckungssuche bahnen(s.WZ, s.RG, s.GA, start, zufall(), std::move(elemente));
+    bahnen.Gluehen(schritte);
+    auto reihen = bahnen.Ergebnis();
+    for (auto& r : Startreihen(s.WZ, s.RG, s.TR - int(reihen.size()), zufall)) reihen.push_back(r);
+    Ueberdeckungssuche frei(s.WZ, s.RG, s.GA, reihen, zufall());
+    frei.Gluehen(schritte / 4);
+    return frei.Ergebnis();
 }
 }  // namespace
 
@@ -75,18 +215,43 @@ bool FormGueltig(const Reihen& reihen, const quintaro::TSysteme& s) {
     return std::count(benutzt.begin() + 1, benutzt.end(), true) == s.WZ;
 }
 
-Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben) {
+Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben,
+                  const std::vector<Reihen>& tabellen) {
     if (auto fest = FesteTabelle(index)) return {*fest, "vorgegeben"};
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
+    if (s.GA > 0)
+        if (auto d = PunkteStreichen(s, tabellen)) return *d;
+    if (s.GA > 0)
+        if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
-    Ueberdeckungssuche suche(s.WZ, s.RG, t, Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
-    // Without a guarantee the pair count only has to be good, not optimal.
-    suche.Gluehen(s.GA > 0 ? vorgaben.schritte : std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
-    suche.Nachbessern();
-    auto reihen = suche.Ergebnis();
-    return {reihen, s.GA > 0 ? "Suche" : "Suche (Paare)"};
+    auto start = s.GA > 0 ? StartAusGroessererTabelle(s, tabellen) : std::nullopt;
+    if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
+    Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
+    if (s.GA > 0) {
+        // Tabu search first; annealing from its best state when that is not complete.
+        suche.Tabusuche(vorgaben.schritte);
+        suche.Gluehen(vorgaben.schritte);
+    } else {
+        // Without a guarantee the pair count only has to be good, not optimal.
+        suche.Gluehen(std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
+    }
+    Erzeugnis bestes{suche.Ergebnis(), s.GA == 0 ? "Suche (Paare)" : start ? "Suche erweitert" : "Suche"};
+    std::int64_t unbedeckt = suche.Unbedeckt();
+    if (s.GA > 0 && vorgaben.bahnen)
+        for (const auto& g : KleineGruppen(s.WZ, 3)) {
+            if (unbedeckt == 0 || std::int64_t(s.TR) < 2 * std::int64_t(Elemente(g).size())) break;
+            auto reihen = BahnenSuche(s, g, vorgaben.schritte, zufall);
+            if (const auto u = Unbedeckt(reihen, s); u < unbedeckt) {
+                unbedeckt = u;
+                bestes = {reihen, Benannt("Bahnen+Suche ", g)};
+            }
+        }
+    Ueberdeckungssuche fertig(s.WZ, s.RG, t, bestes.reihen, zufall());
+    fertig.Nachbessern();
+    bestes.reihen = fertig.Ergebnis();
+    return bestes;
 }
 
 }  // namespace systemgen

@@ -1,6 +1,7 @@
 #pragma once
-// One table for one built-in entry: prescribed rows, an algebraic design, or
-// the annealing search.
+// One table for one built-in entry: prescribed rows, a design or covering with
+// a small automorphism group, a neighbouring table with values struck, or the
+// annealing search.
 #include <cstdint>
 #include <string>
 
@@ -11,7 +12,8 @@ namespace systemgen {
 
 struct Vorgaben {
     std::uint64_t saat = 1;
-    std::int64_t schritte = 5'000'000;  // annealing moves per entry
+    std::int64_t schritte = 5'000'000;  // moves per entry for the tabu search and again for the annealing
+    bool bahnen = false;                // also anneal coverings with a cyclic symmetry
 };
 
 struct Erzeugnis {
@@ -19,7 +21,9 @@ struct Erzeugnis {
     std::string methode;
 };
 
-Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben);
+// `tabellen`: the tables there are so far; complete ones of neighbouring entries can be built upon.
+Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben,
+                  const std::vector<Reihen>& tabellen);
 
 // Subsets that the rows leave uncovered: GA-subsets, for GA = 0 pairs.
 std::int64_t Unbedeckt(const Reihen& reihen, const quintaro::TSysteme& s);

@@ -7,7 +7,9 @@ namespace systemgen {
 
 ExakteUeberdeckung::ExakteUeberdeckung(int spalten) : groesse_(std::size_t(spalten), 0) {}
 
-void ExakteUeberdeckung::Zeile(const std::vector<int>& spalten) { zeilen_.push_back(spalten); }
+void ExakteUeberdeckung::Zeile(const std::vector<int>& spalten) {
+    zeilen_.push_back(spalten);
+}
 
 std::optional<std::vector<int>> ExakteUeberdeckung::Loese(std::int64_t knotenGrenze, std::uint64_t saat) {
     const int spalten = int(groesse_.size());
@@ -82,9 +84,11 @@ bool ExakteUeberdeckung::Suche() {
     Entferne(c);
     for (int r = k_[std::size_t(c)].unten; r != c; r = k_[std::size_t(r)].unten) {
         gewaehlt_.push_back(k_[std::size_t(r)].zeile);
-        for (int j = k_[std::size_t(r)].rechts; j != r; j = k_[std::size_t(j)].rechts) Entferne(k_[std::size_t(j)].spalte);
+        for (int j = k_[std::size_t(r)].rechts; j != r; j = k_[std::size_t(j)].rechts)
+            Entferne(k_[std::size_t(j)].spalte);
         if (Suche()) return true;
-        for (int j = k_[std::size_t(r)].links; j != r; j = k_[std::size_t(j)].links) Fuegeein(k_[std::size_t(j)].spalte);
+        for (int j = k_[std::size_t(r)].links; j != r; j = k_[std::size_t(j)].links)
+            Fuegeein(k_[std::size_t(j)].spalte);
         gewaehlt_.pop_back();
         if (knoten_ > grenze_) break;
     }

@@ -25,27 +25,33 @@ Reihen TripelsystemAus15() {
 
 std::optional<Reihen> FesteTabelle(int index) {
     switch (index) {
-    case 0: return Reihen{{1, 2, 3}, {1, 2, 4}, {1, 3, 4}};
-    case 1: return Reihen{{1, 2, 3}, {1, 4, 5}, {2, 3, 4}, {2, 3, 5}};
-    case 2: return Reihen{{2, 3, 5}, {3, 4, 6}, {1, 4, 5}, {2, 5, 6}, {1, 3, 6}, {1, 2, 4}};
-    case 11: {
-        auto r = TripelsystemAus15();
-        r.push_back({1, 2, 3});
-        return r;
-    }
-    case 141: return Reihen{{1, 2, 6, 7, 8}, {2, 3, 4, 5, 9}};
-    case 252: return Reihen{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 6, 7}};
-    case 308: {
-        Reihen r;
-        for (int weg = 7; weg >= 2; --weg) {
-            Reihe z;
-            for (int w = 1; w <= 7; ++w)
-                if (w != weg) z.push_back(w);
-            r.push_back(z);
+        case 0:
+            return Reihen{{1, 2, 3}, {1, 2, 4}, {1, 3, 4}};
+        case 1:
+            return Reihen{{1, 2, 3}, {1, 4, 5}, {2, 3, 4}, {2, 3, 5}};
+        case 2:
+            return Reihen{{2, 3, 5}, {3, 4, 6}, {1, 4, 5}, {2, 5, 6}, {1, 3, 6}, {1, 2, 4}};
+        case 11: {
+            auto r = TripelsystemAus15();
+            r.push_back({1, 2, 3});
+            return r;
         }
-        return r;
-    }
-    default: return std::nullopt;
+        case 141:
+            return Reihen{{1, 2, 6, 7, 8}, {2, 3, 4, 5, 9}};
+        case 252:
+            return Reihen{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 6, 7}};
+        case 308: {
+            Reihen r;
+            for (int weg = 7; weg >= 2; --weg) {
+                Reihe z;
+                for (int w = 1; w <= 7; ++w)
+                    if (w != weg) z.push_back(w);
+                r.push_back(z);
+            }
+            return r;
+        }
+        default:
+            return std::nullopt;
     }
 }
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <random>
 #include <set>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "core/kombinatorik.h"
 #include "exakte_ueberdeckung.h"
@@ -16,7 +16,9 @@ namespace {
 using Perm = std::vector<int>;
 using Maske = std::uint64_t;
 
-std::vector<Perm> Elemente(const Gruppe& g) {
+}  // namespace
+
+std::vector<std::vector<int>> Elemente(const Gruppe& g) {
     Perm eins(std::size_t(g.v));
     for (int i = 0; i < g.v; ++i) eins[std::size_t(i)] = i;
     std::set<Perm> bekannt = {eins};
@@ -30,6 +32,7 @@ std::vector<Perm> Elemente(const Gruppe& g) {
     return liste;
 }
 
+namespace {
 Maske Bild(const Perm& p, Maske m) {
     Maske r = 0;
     for (; m; m &= m - 1) r |= Maske(1) << p[std::size_t(std::countr_zero(m))];
@@ -49,9 +52,19 @@ Gruppe Zyklisch(int n, int bahnen, int fest) {
     for (int i = 0; i < v; ++i) p[std::size_t(i)] = i < n * bahnen ? i / n * n + (i % n + 1) % n : i;
     std::string name = "Z";
     name += std::to_string(n);
-    if (bahnen > 1) name += "^" + std::to_string(bahnen);
-    if (fest > 0) name += "+" + std::to_string(fest);
+    if (bahnen > 1) name += '^' + std::to_string(bahnen);
+    if (fest > 0) name += '+' + std::to_string(fest);
     return {name, v, {p}};
+}
+
+Gruppe Affin(int n, int faktor, int bahnen, int fest) {
+    auto g = Zyklisch(n, bahnen, fest);
+    Perm q(static_cast<std::size_t>(g.v));
+    for (int i = 0; i < g.v; ++i) q[std::size_t(i)] = i < n * bahnen ? i / n * n + (i % n) * faktor % n : i;
+    g.erzeuger.push_back(q);
+    g.name += '*';
+    g.name += std::to_string(faktor);
+    return g;
 }
 
 Gruppe Produkt(int a, int b) {
@@ -66,33 +79,41 @@ Gruppe Produkt(int a, int b) {
     return {name, a * b, {p, q}};
 }
 
-std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t knotenGrenze,
-                                      std::uint64_t saat) {
-    const int v = gruppe.v;
-    const auto elemente = Elemente(gruppe);
-    // Orbits of the t-subsets: the columns.
+namespace {
+// The orbits of the group on t-subsets (columns) and on k-subsets (rows).
+struct Bahnenmodell {
+    std::vector<Perm> elemente;
+    std::vector<std::int64_t> tGroesse;
+    std::vector<Maske> vertreter;           // one k-subset of each orbit
+    std::vector<std::int64_t> groesse;      // blocks in the orbit
+    std::vector<std::vector<int>> spalten;  // t-orbits the orbit covers
+    std::vector<bool> einfach;              // covers each t-subset of those orbits exactly once
+};
+
+Bahnenmodell Modell(int k, int t, const Gruppe& gruppe) {
+    Bahnenmodell m;
+    m.elemente = Elemente(gruppe);
     std::unordered_map<Maske, int> tBahn;
-    std::vector<int> tGroesse;
-    quintaro::FuerAlleKombinationen(v, t, [&](const std::vector<int>& a) {
-        const Maske m = AlsMaske(a);
-        if (tBahn.contains(m)) return true;
-        const int id = int(tGroesse.size());
-        tGroesse.push_back(0);
-        for (const auto& p : elemente)
-            if (tBahn.emplace(Bild(p, m), id).second) ++tGroesse.back();
+    quintaro::FuerAlleKombinationen(gruppe.v, t, [&](const std::vector<int>& a) {
+        const Maske s = AlsMaske(a);
+        if (tBahn.contains(s)) return true;
+        const int id = int(m.tGroesse.size());
+        m.tGroesse.push_back(0);
+        for (const auto& p : m.elemente)
+            if (tBahn.emplace(Bild(p, s), id).second) ++m.tGroesse.back();
         return true;
     });
-    // Orbits of the k-subsets whose t-subsets meet every t-orbit at most once per block orbit: the rows.
-    std::unordered_set<Maske> gesehen;
-    std::vector<Maske> vertreter;
-    std::vector<std::vector<int>> zeilen;
-    quintaro::FuerAlleKombinationen(v, k, [&](const std::vector<int>& a) {
-        const Maske m = AlsMaske(a);
-        if (gesehen.contains(m)) return true;
-        std::vector<Maske> bahn;
-        for (const auto& p : elemente)
-            if (const Maske b = Bild(p, m); gesehen.insert(b).second) bahn.push_back(b);
-        std::map<int, int> treffer;
+    // Each orbit is met at its smallest member (as a bit mask).
+    quintaro::FuerAlleKombinationen(gruppe.v, k, [&](const std::vector<int>& a) {
+        const Maske b = AlsMaske(a);
+        std::int64_t stabil = 0;
+        for (const auto& p : m.elemente) {
+            const Maske bild = Bild(p, b);
+            if (bild < b) return true;
+            stabil += bild == b;
+        }
+        const std::int64_t groesse = std::int64_t(m.elemente.size()) / stabil;
+        std::map<int, std::int64_t> treffer;
         quintaro::FuerAlleKombinationen(k, t, [&](const std::vector<int>& pos) {
             Maske s = 0;
             for (int i : pos) s |= Maske(1) << (a[std::size_t(i - 1)] - 1);
@@ -100,30 +121,118 @@ std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::i
             return true;
         });
         std::vector<int> spalten;
+        bool einfach = true;
         for (auto [id, anzahl] : treffer) {
-            // Blocks of this orbit through one fixed t-subset of orbit `id`.
-            if (std::int64_t(anzahl) * std::int64_t(bahn.size()) != tGroesse[std::size_t(id)]) return true;
+            // Blocks of the orbit through one fixed t-subset of orbit `id`: anzahl * groesse / |orbit id|.
+            einfach = einfach && anzahl * groesse == m.tGroesse[std::size_t(id)];
             spalten.push_back(id);
         }
-        vertreter.push_back(m);
-        zeilen.push_back(spalten);
+        m.vertreter.push_back(b);
+        m.groesse.push_back(groesse);
+        m.spalten.push_back(spalten);
+        m.einfach.push_back(einfach);
         return true;
     });
-    ExakteUeberdeckung problem(int(tGroesse.size()));
-    for (const auto& z : zeilen) problem.Zeile(z);
-    const auto loesung = problem.Loese(knotenGrenze, saat);
-    if (!loesung) return std::nullopt;
+    return m;
+}
+
+Reihen Ausrollen(const Bahnenmodell& m, const std::vector<int>& gewaehlt) {
     Reihen reihen;
-    for (int z : *loesung) {
+    for (int z : gewaehlt) {
         std::set<Maske> bahn;
-        for (const auto& p : elemente) bahn.insert(Bild(p, vertreter[std::size_t(z)]));
+        for (const auto& p : m.elemente) bahn.insert(Bild(p, m.vertreter[std::size_t(z)]));
         for (Maske b : bahn) {
             Reihe r;
-            for (Maske m = b; m; m &= m - 1) r.push_back(std::countr_zero(m) + 1);
+            for (Maske x = b; x; x &= x - 1) r.push_back(std::countr_zero(x) + 1);
             reihen.push_back(r);
         }
     }
     return reihen;
+}
+
+// Depth-first search for orbits covering every t-orbit within a budget of blocks: branch on the uncovered
+// t-orbit with the fewest orbits that fit, prune when even perfectly packed blocks could not cover the rest.
+class BahnenUeberdeckung {
+public:
+    BahnenUeberdeckung(const Bahnenmodell& m, int k, int t, std::int64_t knotenGrenze, std::uint64_t saat)
+        : m_(m),
+          proBlock_(quintaro::Binomial(k, t)),
+          grenze_(knotenGrenze),
+          zufall_(saat),
+          bedeckt_(m.tGroesse.size(), 0),
+          zeilenZu_(m.tGroesse.size()) {
+        for (std::size_t z = 0; z < m.spalten.size(); ++z)
+            for (int s : m.spalten[z]) zeilenZu_[std::size_t(s)].push_back(int(z));
+        for (auto& l : zeilenZu_) std::shuffle(l.begin(), l.end(), zufall_);
+        for (auto g : m.tGroesse) offen_ += g;
+    }
+
+    std::optional<std::vector<int>> Suche(std::int64_t budget) {
+        if (offen_ == 0) return gewaehlt_;
+        if (++knoten_ > grenze_ || (offen_ + proBlock_ - 1) / proBlock_ > budget) return std::nullopt;
+        int spalte = -1;
+        std::size_t wenigste = SIZE_MAX;
+        for (std::size_t s = 0; s < bedeckt_.size(); ++s) {
+            if (bedeckt_[s]) continue;
+            std::size_t n = 0;
+            for (int z : zeilenZu_[s]) n += m_.groesse[std::size_t(z)] <= budget;
+            if (n < wenigste) wenigste = n, spalte = int(s);
+        }
+        for (int z : zeilenZu_[std::size_t(spalte)]) {
+            if (m_.groesse[std::size_t(z)] > budget) continue;
+            Waehle(z, +1);
+            if (auto l = Suche(budget - m_.groesse[std::size_t(z)])) return l;
+            Waehle(z, -1);
+            if (knoten_ > grenze_) break;
+        }
+        return std::nullopt;
+    }
+
+private:
+    void Waehle(int z, int plus) {
+        for (int s : m_.spalten[std::size_t(z)]) {
+            if (plus > 0 && bedeckt_[std::size_t(s)]++ == 0) offen_ -= m_.tGroesse[std::size_t(s)];
+            if (plus < 0 && --bedeckt_[std::size_t(s)] == 0) offen_ += m_.tGroesse[std::size_t(s)];
+        }
+        if (plus > 0)
+            gewaehlt_.push_back(z);
+        else
+            gewaehlt_.pop_back();
+    }
+
+    const Bahnenmodell& m_;
+    std::int64_t proBlock_, grenze_, knoten_ = 0, offen_ = 0;
+    std::mt19937_64 zufall_;
+    std::vector<int> bedeckt_;
+    std::vector<std::vector<int>> zeilenZu_;
+    std::vector<int> gewaehlt_;
+};
+}  // namespace
+
+std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t knotenGrenze,
+                                      std::uint64_t saat) {
+    const auto m = Modell(k, t, gruppe);
+    ExakteUeberdeckung problem(int(m.tGroesse.size()));
+    std::vector<int> zeilen;
+    for (std::size_t z = 0; z < m.spalten.size(); ++z)
+        if (m.einfach[z]) {
+            problem.Zeile(m.spalten[z]);
+            zeilen.push_back(int(z));
+        }
+    const auto loesung = problem.Loese(knotenGrenze, saat);
+    if (!loesung) return std::nullopt;
+    std::vector<int> gewaehlt;
+    for (int z : *loesung) gewaehlt.push_back(zeilen[std::size_t(z)]);
+    return Ausrollen(m, gewaehlt);
+}
+
+std::optional<Reihen> UeberdeckungMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t zeilen,
+                                            std::int64_t knotenGrenze, std::uint64_t saat) {
+    const auto m = Modell(k, t, gruppe);
+    BahnenUeberdeckung suche(m, k, t, knotenGrenze, saat);
+    const auto loesung = suche.Suche(zeilen);
+    if (!loesung) return std::nullopt;
+    return Ausrollen(m, *loesung);
 }
 
 }  // namespace systemgen

@@ -20,11 +20,20 @@ struct Gruppe {
 
 // Z_n acting as `bahnen` n-cycles on 0..n*bahnen-1, plus `fest` fixed points after them.
 Gruppe Zyklisch(int n, int bahnen = 1, int fest = 0);
+// Zyklisch(n, bahnen, fest) together with x -> faktor * x on every cycle (faktor a unit mod n).
+Gruppe Affin(int n, int faktor, int bahnen = 1, int fest = 0);
 // Z_a x Z_b acting regularly on a * b points (point x * b + y).
 Gruppe Produkt(int a, int b);
+
+// All elements of the group, the identity first.
+std::vector<std::vector<int>> Elemente(const Gruppe& gruppe);
 
 // Blocks of a t-(v,k,1) design (values 1..v) invariant under the group, or nothing.
 std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t knotenGrenze,
                                       std::uint64_t saat);
+
+// A covering of all t-subsets by at most `zeilen` blocks (values 1..v) invariant under the group, or nothing.
+std::optional<Reihen> UeberdeckungMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t zeilen,
+                                            std::int64_t knotenGrenze, std::uint64_t saat);
 
 }  // namespace systemgen

@@ -1,12 +1,16 @@
 // systemgen: generates the row tables of the built-in systems and writes them
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
-//   systemgen [--entry N | --from A --to B] [--schritte MILLIONEN] [--saat S] [--offen] [--immer] [--datei PFAD]
+//   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
+//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD]
+//   systemgen --status   (which tables of the file are complete)
 // An entry's new table replaces the one in the file only when it leaves fewer
 // subsets uncovered (or the old one is unusable), unless --immer is given.
-// --offen skips entries whose table in the file is already complete.
+// --offen skips entries whose table in the file is already complete; --frisch builds without the other
+// tables of the file (no values struck from a larger table, no start from a smaller one).
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "datendatei.h"
@@ -15,11 +19,40 @@
 
 using namespace systemgen;
 
+namespace {
+// Per run of equal RG and GA: how many tables are complete; every incomplete table with its uncovered count.
+void StatusZeigen(const std::vector<Reihen>& tabellen) {
+    const auto& systeme = quintaro::EingebauteSysteme();
+    for (int i = 0; i < quintaro::AnzahlEingebauteSysteme;) {
+        int j = i, vollstaendig = 0;
+        std::string offen;
+        for (; j < quintaro::AnzahlEingebauteSysteme && systeme[std::size_t(j)].RG == systeme[std::size_t(i)].RG &&
+               systeme[std::size_t(j)].GA == systeme[std::size_t(i)].GA;
+             ++j) {
+            const auto& s = systeme[std::size_t(j)];
+            const auto& t = tabellen[std::size_t(j)];
+            const std::int64_t u = FormGueltig(t, s) ? (s.GA > 0 ? Unbedeckt(t, s) : 0) : -1;
+            if (u == 0)
+                ++vollstaendig;
+            else {
+                char eintrag[32];
+                std::snprintf(eintrag, sizeof eintrag, u < 0 ? " %d:fehlt" : " %d:%lld", j, (long long)u);
+                offen += eintrag;
+            }
+        }
+        std::printf("%3d-%3d RG %d GA %d: %2d von %2d vollstaendig%s\n", i, j - 1, systeme[std::size_t(i)].RG,
+                    systeme[std::size_t(i)].GA, vollstaendig, j - i, offen.c_str());
+        i = j;
+    }
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     int von = 0, bis = quintaro::AnzahlEingebauteSysteme - 1;
-    bool immer = false, offen = false;
+    std::vector<int> liste;
+    bool immer = false, offen = false, status = false, frisch = false;
     Vorgaben vorgaben;
-    std::string datei = "src/systems/reihentabellen_daten.cpp";
+    std::filesystem::path datei = "src/systems/reihentabellen_daten.cpp";
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto wert = [&]() -> std::string {
@@ -29,30 +62,58 @@ int main(int argc, char** argv) {
             }
             return argv[++i];
         };
-        if (a == "--entry") von = bis = std::stoi(wert());
-        else if (a == "--from") von = std::stoi(wert());
-        else if (a == "--to") bis = std::stoi(wert());
-        else if (a == "--schritte") vorgaben.schritte = std::int64_t(std::stod(wert()) * 1e6);
-        else if (a == "--saat") vorgaben.saat = std::stoull(wert());
-        else if (a == "--immer") immer = true;
-        else if (a == "--offen") offen = true;
-        else if (a == "--datei") datei = wert();
+        if (a == "--entry")
+            von = bis = std::stoi(wert());
+        else if (a == "--from")
+            von = std::stoi(wert());
+        else if (a == "--to")
+            bis = std::stoi(wert());
+        else if (a == "--liste") {
+            std::string text = wert();
+            for (std::size_t p = 0; p < text.size();
+                 p = text.find(',', p) == std::string::npos ? text.size() : text.find(',', p) + 1)
+                liste.push_back(std::stoi(text.substr(p)));
+        } else if (a == "--schritte")
+            vorgaben.schritte = std::int64_t(std::stod(wert()) * 1e6);
+        else if (a == "--bahnen")
+            vorgaben.bahnen = true;
+        else if (a == "--saat")
+            vorgaben.saat = std::stoull(wert());
+        else if (a == "--immer")
+            immer = true;
+        else if (a == "--offen")
+            offen = true;
+        else if (a == "--frisch")
+            frisch = true;
+        else if (a == "--status")
+            status = true;
+        else if (a == "--datei")
+            datei = wert();
         else {
-            std::fprintf(stderr,
-                         "Aufruf: systemgen [--entry N | --from A --to B] [--schritte MILLIONEN] [--saat S] "
-                         "[--offen] [--immer] [--datei PFAD]\n");
+            std::fprintf(
+                stderr,
+                "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
+                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] | --status\n");
             return 2;
         }
     }
     const auto& systeme = quintaro::EingebauteSysteme();
-    for (int i = std::max(von, 0); i <= std::min(bis, quintaro::AnzahlEingebauteSysteme - 1); ++i) {
+    if (status) {
+        StatusZeigen(LiesDatendatei(datei));
+        return 0;
+    }
+    if (liste.empty())
+        for (int i = std::max(von, 0); i <= std::min(bis, quintaro::AnzahlEingebauteSysteme - 1); ++i)
+            liste.push_back(i);
+    for (int i : liste) {
+        if (i < 0 || i >= quintaro::AnzahlEingebauteSysteme) continue;
         const auto& s = systeme[std::size_t(i)];
         if (offen) {
             const auto vorhanden = LiesDatendatei(datei)[std::size_t(i)];
             if (FormGueltig(vorhanden, s) && (s.GA == 0 || Unbedeckt(vorhanden, s) == 0)) continue;
         }
         const auto start = std::chrono::steady_clock::now();
-        auto neu = Erzeuge(i, s, vorgaben);
+        auto neu = Erzeuge(i, s, vorgaben, frisch ? std::vector<Reihen>(systeme.size()) : LiesDatendatei(datei));
         const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
         const bool neuGueltig = FormGueltig(neu.reihen, s);
         const std::int64_t u = Unbedeckt(neu.reihen, s);
@@ -66,9 +127,12 @@ int main(int argc, char** argv) {
             if (nehmen) alt = neu.reihen;
             return nehmen;
         });
-        std::printf("%3d RG %d WZ %2d GA %d TR %3d  %-14s unbedeckt %6lld  vorher %6lld  %s  %8.2f s\n", i, s.RG,
-                    s.WZ, s.GA, s.TR, neu.methode.c_str(), (long long)u, (long long)uAlt,
-                    !neuGueltig ? "UNGUELTIG" : nehmen ? "uebernommen" : "verworfen  ", dauer.count());
+        std::printf("%3d RG %d WZ %2d GA %d TR %3d  %-14s unbedeckt %6lld  vorher %6lld  %s  %8.2f s\n", i, s.RG, s.WZ,
+                    s.GA, s.TR, neu.methode.c_str(), (long long)u, (long long)uAlt,
+                    !neuGueltig ? "UNGUELTIG"
+                    : nehmen    ? "uebernommen"
+                                : "verworfen  ",
+                    dauer.count());
         std::fflush(stdout);
     }
     const auto tabellen = LiesDatendatei(datei);
