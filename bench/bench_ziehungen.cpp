@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <fstream>
 
-#include "app/ui/programmstart.h"
-#include "app/ui/tfstart.h"
+#include "app/start/programmstart.h"
+#include "app/start/tfstart.h"
 #include "bench_daten.h"
 #include "bench_util.h"
 #include "core/datenbestand.h"

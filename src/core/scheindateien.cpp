@@ -6,7 +6,7 @@
 #include "core/datei.h"
 #include "core/fehler.h"
 #include "core/kombinatorik.h"
-#include "systems/katalog.h"
+#include "core/scheinsysteme.h"
 
 namespace quintaro {
 

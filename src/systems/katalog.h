@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/scheinsysteme.h"
+
 namespace quintaro {
 
 struct TSysteme {
@@ -19,13 +21,6 @@ struct TSysteme {
     int bankzahlen() const { return 6 - RG; }
     int poolgroesse() const { return WZ + 6 - RG; }
     bool istVollsystem() const { return RG == GA; }
-};
-
-struct TScheinSystem {
-    std::uint8_t BZ = 0;
-    std::uint8_t WZ = 0;
-    std::string_view Code;
-    std::int32_t TR = 0;
 };
 
 constexpr int AnzahlEingebauteSysteme = 348;
@@ -41,8 +36,6 @@ std::vector<TSysteme> KatalogBauen(int grenze = VollsystemGrenze);
 // The catalogue built once at start (425 entries).
 const std::vector<TSysteme>& SystemKatalog();
 
-// Official system tickets 0..48; entry 0 stands for no system.
-const std::array<TScheinSystem, 49>& ScheinSystemTabelle();
 bool IstScheinSystem(const std::vector<TSysteme>& katalog, int index);
 bool IstScheinSystem(int index);
 // The official ticket number (1..48) of a catalogue entry, 0 when it has none.

@@ -6,7 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/ui/programmstart.h"
+#include "app/start/programmstart.h"
 #include "core/datei.h"
 #include "gemeinsam/testziehung.h"
 #include "core/ziehungsdatei.h"

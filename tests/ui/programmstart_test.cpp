@@ -6,8 +6,8 @@
 #include <QToolBar>
 
 #include "app/ui/fensterverwaltung.h"
-#include "app/ui/programmstart.h"
-#include "app/ui/tfstart.h"
+#include "app/start/programmstart.h"
+#include "app/start/tfstart.h"
 #include "app/ui/werkzeugleiste.h"
 #include "core/datei.h"
 #include "evaluation/ui/auswertungsseite.h"

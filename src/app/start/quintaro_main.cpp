@@ -2,8 +2,8 @@
 // exist from the start; "Weiter" cross-fades to the main window.
 #include <QApplication>
 
-#include "app/ui/programmstart.h"
-#include "app/ui/tfstart.h"
+#include "app/start/programmstart.h"
+#include "app/start/tfstart.h"
 #include "evaluation/ui/tfauswertung.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "app/ui/tfstart.h"
+#include "app/start/tfstart.h"
 #include "app/ui/texte.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/ui/programmstart.h"
+#include "app/start/programmstart.h"
 
 #include "app/ui/fensterverwaltung.h"
 #include "app/programmwerte.h"
