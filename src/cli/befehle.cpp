@@ -31,6 +31,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
         {"stats", {BefehlStats, "stats freq|absence|pairs|triples|quads|search --draws DATEI [--view all|sun|wed]\n"
                                 "  [--from I --to I] [--numbers 5,12]\n"
                                 "                                    Zahlenstatistik einer Ansicht"}},
+        {"tips", {BefehlTips, "tips DATEI [--blanks separate|remove]\n"
+                              "                                    Tippreihen aus einem Text, wie sie in die Tabelle kämen"}},
     };
     return gruppen;
 }
