@@ -3,6 +3,7 @@
 #include "app/ui/fensterverwaltung.h"
 #include "app/programmwerte.h"
 #include "app/ui/werkzeugleiste.h"
+#include "entry/ui/tfeingabe.h"
 #include "evaluation/ui/tfauswertung.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/eingabesys.h"
@@ -14,7 +15,11 @@ void FensterRegistrieren() {
     v.leeren();
     // Windows of later versions stay registered without a factory: their
     // toolbar buttons and menu entries are shown disabled.
-    v.registriere(Ziel::EingabeN, {"FEingabe", 1030, true, true, false, {}});
+    v.registriere(Ziel::EingabeN, {"FEingabe", 1030, true, true, false, [] {
+                      auto* fenster = new TFEingabe;
+                      WerkzeugleisteAnbringen(fenster, Ziel::EingabeN, 1030);
+                      return static_cast<QWidget*>(fenster);
+                  }});
     v.registriere(Ziel::EingabeS, {"FEingabeSys", 1040, true, true, false, [] {
                       auto* fenster = new TFEingabeSys;
                       WerkzeugleisteAnbringen(fenster, Ziel::EingabeS, 1040);

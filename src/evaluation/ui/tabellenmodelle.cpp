@@ -2,6 +2,8 @@
 #include "app/ui/texte.h"
 
 #include <QFont>
+#include <QHeaderView>
+#include <QTableView>
 
 namespace quintaro {
 
@@ -17,6 +19,20 @@ QFont Fett() {
     return f;
 }
 }  // namespace
+
+QTableView* Reihentabelle(ReihenModell* modell, const char* name, QWidget* eltern) {
+    auto* tabelle = new QTableView(eltern);
+    tabelle->setObjectName(QString::fromLatin1(name));
+    tabelle->setModel(modell);
+    tabelle->verticalHeader()->hide();
+    tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tabelle->verticalHeader()->setDefaultSectionSize(20);
+    tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle->setColumnWidth(0, 45);
+    for (int c = 1; c < TippSpalten; ++c) tabelle->setColumnWidth(c, 30);
+    tabelle->setMinimumWidth(45 + 6 * 30 + 22);
+    return tabelle;
+}
 
 void ReihenModell::setzeReihen(TippTabelle reihen, TZahlenMenge bankzahlen) {
     beginResetModel();

@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+class QTableView;
+
 #include "core/scheindateien.h"
 #include "evaluation/gewinnauswertung.h"
 
@@ -31,6 +33,9 @@ private:
     TippTabelle reihen_;
     TZahlenMenge bankzahlen_;
 };
+
+// A read-only view of tip rows: the label column 45 pixels wide, no row header.
+QTableView* Reihentabelle(ReihenModell* modell, const char* name, QWidget* eltern);
 
 class ErgebnisModell : public QAbstractTableModel {
     Q_OBJECT
