@@ -33,6 +33,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
                                 "                                    Zahlenstatistik einer Ansicht"}},
         {"tips", {BefehlTips, "tips DATEI [--blanks separate|remove]\n"
                               "                                    Tippreihen aus einem Text, wie sie in die Tabelle kämen"}},
+        {"xlsx", {BefehlXlsx, "xlsx export SCHEIN AUS.xlsx [--sheet NAME] | xlsx import EIN.xlsx\n"
+                              "                                    Tippreihen als Arbeitsmappe ausgeben, einlesen"}},
     };
     return gruppen;
 }
