@@ -54,19 +54,24 @@ std::string ZahlAnhaengen(std::string_view text, int zahl) {
     return neu;
 }
 
-Textuebernahme TabelleInsTextfeld(std::string_view text, const TippTabelle& tabelle) {
+Textuebernahme TabelleInsTextfeld(std::string_view text, const TippTabelle& tabelle, int letzteSpalte) {
     if (Zelle(tabelle, 1, 1).empty())
         return {std::string(text),
                 "Die Tabelle ist leer. Es gibt nichts zu übertragen." + std::string(Absatz) + "Ich breche erst einmal ab."};
-    const std::size_t spalten = tabelle.empty() ? 0 : tabelle[0].size();
     std::string neu(text);
     if (!neu.empty() && !EndetMitUmbruch(neu)) neu += '\n';
-    std::vector<std::string> zellen(spalten > 1 ? spalten - 1 : 0);
+    std::vector<std::string> zellen(std::size_t(std::max(letzteSpalte, 0)));
     for (std::size_t r = 1; r < tabelle.size(); ++r) {
         for (std::size_t c = 0; c < zellen.size(); ++c) zellen[c] = Zelle(tabelle, r, c + 1);
         neu += KommaText(zellen) + '\n';
     }
     return {std::move(neu), {}};
+}
+
+int LetzteBelegteSpalte(const TippTabelle& tabelle) {
+    std::size_t breite = 1;
+    for (std::size_t r = 1; r < tabelle.size(); ++r) breite = std::max(breite, tabelle[r].size());
+    return int(breite) - 1;
 }
 
 }  // namespace quintaro

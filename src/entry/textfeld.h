@@ -29,7 +29,9 @@ struct Textuebernahme {
 };
 
 // "Ins Textfeld übertragen": every data row of the file table, its cells from
-// column 1 to the last column as comma text, appended as one line each.
-Textuebernahme TabelleInsTextfeld(std::string_view text, const TippTabelle& tabelle);
+// column 1 to `letzteSpalte` as comma text, appended as one line each.
+Textuebernahme TabelleInsTextfeld(std::string_view text, const TippTabelle& tabelle, int letzteSpalte);
+// The last column a spreadsheet import filled: the widest row's cells right of the label.
+int LetzteBelegteSpalte(const TippTabelle& tabelle);
 
 }  // namespace quintaro

@@ -211,11 +211,16 @@ TEST(Textfeld, LinesAreCountedAsTheFieldShowsThem) {
 TEST(Textfeld, FileTableRowsAreAppendedAsCommaLines) {
     TippTabelle g2 = Raster({"1,2,3,4,5,6", "", "7,8,9,10,11,12"});
     g2[3][2] = "a b";
-    const auto u = TabelleInsTextfeld("3,4", g2);
+    const auto u = TabelleInsTextfeld("3,4", g2, 6);
     EXPECT_EQ(u.fehler, "");
     EXPECT_EQ(u.text, "3,4\n1,2,3,4,5,6\n,,,,,\n7,\"a b\",9,10,11,12\n");
 
-    const auto leer = TabelleInsTextfeld("3,4", Raster({"", "1,2,3,4,5,6"}));
+    // A wider spreadsheet brings all its columns, so that the transfer sees the extra field.
+    g2[1].push_back("99");
+    EXPECT_EQ(LetzteBelegteSpalte(g2), 7);
+    EXPECT_EQ(TabelleInsTextfeld("", g2, 7).text, "1,2,3,4,5,6,99\n,,,,,,\n7,\"a b\",9,10,11,12,\n");
+
+    const auto leer = TabelleInsTextfeld("3,4", Raster({"", "1,2,3,4,5,6"}), 6);
     EXPECT_EQ(leer.fehler, "Die Tabelle ist leer. Es gibt nichts zu übertragen." + kAbbruch);
     EXPECT_EQ(leer.text, "3,4");
 }

@@ -11,7 +11,9 @@
 #include <QTableView>
 #include <QTest>
 
+#include "app/mappe/mappendatei.h"
 #include "app/start/programmstart.h"
+#include "app/ui/tabellendienst.h"
 #include "app/ui/fensterverwaltung.h"
 #include "core/datei.h"
 #include "core/datum.h"
@@ -274,6 +276,50 @@ TEST_F(Eingabe, CsvFilesRoundTripThroughTheFileTable) {
     fenster.M1->clear();
     Klick(fenster.BInsTextfeld);
     EXPECT_EQ(Text(), "1,2,3,4,5,6\n7,8,9,10,11,12\n");
+}
+
+TEST_F(Eingabe, SpreadsheetExportReadsBackThroughTheImport) {
+    QStringList geoeffnet;
+    SetzeMappenoeffner([&](const QString& d) {
+        geoeffnet << d;
+        return true;
+    });
+    Uebertragen("1,2,3,4,5,6\n7,8,9,10,11,12\n40,41,42,43,44,45");
+    Klick(fenster.BExcelExport);
+    SetzeMappenoeffner({});
+    ASSERT_EQ(geoeffnet.size(), 1);
+    EXPECT_TRUE(nachrichten.meldungen.empty());
+    EXPECT_EQ(MappeLesen(geoeffnet[0].toStdString()).name, "Tippreihen");
+
+    dialoge.antworten = {{geoeffnet[0]}};
+    Klick(fenster.BExcelImport);
+    EXPECT_EQ(dialoge.fragen[0].titel, "Excel-Tabelle einlesen");
+    EXPECT_EQ(dialoge.fragen[0].filter, QStringList{"Excel-Datei (*.xl*)"});
+    EXPECT_EQ(fenster.LDatei1->text(), geoeffnet[0]);
+    ASSERT_EQ(Reihen(fenster.G2), 3);
+    EXPECT_EQ(Zeile(fenster.G2, 3), R(3, {40, 41, 42, 43, 44, 45}));
+    Klick(fenster.BInsTextfeld);
+    EXPECT_EQ(Text(), QString("1,2,3,4,5,6\n7,8,9,10,11,12\n40,41,42,43,44,45\n").repeated(2));
+    QFile::remove(geoeffnet[0]);
+
+    // A sheet with a label column brings seven fields a line, which the transfer refuses.
+    MappeSchreiben({"Blatt1", {{"Reihe 1", "1", "2", "3", "4", "5", "6"}}}, datei("breit.xlsx"));
+    dialoge.antworten = {{pfad("breit.xlsx")}};
+    Klick(fenster.BExcelImport);
+    fenster.M1->clear();
+    Klick(fenster.BInsTextfeld);
+    EXPECT_EQ(Text(), "\"Reihe 1\",1,2,3,4,5,6\n");
+    Klick(fenster.BUebertragen);
+    ASSERT_EQ(nachrichten.meldungen.size(), 2u);  // the blank question, then the count
+    EXPECT_TRUE(nachrichten.meldungen[1].text.startsWith("In Zeile 1 kann ich keine sechs Zahlen ausmachen."));
+
+    SchreibeDateiAtomar(datei("kaputt.xlsx"), std::string_view("kein Zip"));
+    dialoge.antworten = {{pfad("kaputt.xlsx")}};
+    Klick(fenster.BExcelImport);
+    ASSERT_EQ(nachrichten.meldungen.size(), 3u);
+    EXPECT_TRUE(nachrichten.meldungen[2].text.contains("kaputt.xlsx"));
+    EXPECT_EQ(fenster.LDatei1->text(), pfad("breit.xlsx"));
+    EXPECT_EQ(Zeile(fenster.G2, 1).at(0), "1");
 }
 
 TEST_F(Eingabe, EmptyOrUnreadableFilesAreReported) {

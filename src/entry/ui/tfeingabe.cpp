@@ -17,6 +17,7 @@
 
 #include "app/ui/dateidialoge.h"
 #include "app/ui/nachrichten.h"
+#include "app/ui/tabellendienst.h"
 #include "app/ui/texte.h"
 #include "core/datei.h"
 #include "core/datenpfad.h"
@@ -130,10 +131,10 @@ TFEingabe::TFEingabe(QWidget* eltern)
     connect(BInsTextfeld, &QPushButton::clicked, this, &TFEingabe::BInsTextfeldClick);
     connect(BSpielscheinOeffnen, &QPushButton::clicked, this, &TFEingabe::BSpielscheinOeffnenClick);
     connect(BCSVOeffnen, &QPushButton::clicked, this, &TFEingabe::BCSVOeffnenClick);
-    BExcelImport->setEnabled(false);  // until the spreadsheet service is there
+    connect(BExcelImport, &QPushButton::clicked, this, &TFEingabe::BExcelImportClick);
     connect(BSpielscheinSpeichern, &QPushButton::clicked, this, &TFEingabe::BSpielscheinSpeichernClick);
     connect(BCSVSpeichern, &QPushButton::clicked, this, &TFEingabe::BCSVSpeichernClick);
-    BExcelExport->setEnabled(false);
+    connect(BExcelExport, &QPushButton::clicked, this, &TFEingabe::BExcelExportClick);
     connect(BReihenLoeschen, &QPushButton::clicked, this, &TFEingabe::BReihenLoeschenClick);
 }
 
@@ -307,7 +308,7 @@ void TFEingabe::BUebertragenClick() {
 void TFEingabe::BTextLoeschenClick() { M1->clear(); }
 
 void TFEingabe::BInsTextfeldClick() {
-    const Textuebernahme u = TabelleInsTextfeld(Feldtext(M1), dateiReihen());
+    const Textuebernahme u = TabelleInsTextfeld(Feldtext(M1), dateiReihen(), dateiSpalten_);
     if (!u.fehler.empty()) {
         Nachrichten().fehler(this, AlsMeldung(u.fehler));
         return;
@@ -315,8 +316,9 @@ void TFEingabe::BInsTextfeldClick() {
     textSetzen(u.text);
 }
 
-void TFEingabe::dateiReihenSetzen(TippTabelle reihen, const QString& dateiname) {
+void TFEingabe::dateiReihenSetzen(TippTabelle reihen, const QString& dateiname, int letzteSpalte) {
     dateiModell_->setzeReihen(std::move(reihen));
+    dateiSpalten_ = letzteSpalte;
     LDatei1->setText(dateiname);
 }
 
@@ -334,7 +336,7 @@ void TFEingabe::BSpielscheinOeffnenClick() {
     try {
         TippTabelle tabelle = dateiReihen();
         SpielscheinEinlesen(tabelle, datei);
-        dateiReihenSetzen(std::move(tabelle), QString::fromStdString(DateiName(datei)));
+        dateiReihenSetzen(std::move(tabelle), QString::fromStdString(DateiName(datei)), TippSpalten - 1);
     } catch (const DateiFehler& e) {
         Nachrichten().fehler(this, AlsMeldung(e.what()));
     }
@@ -348,10 +350,22 @@ void TFEingabe::BCSVOeffnenClick() {
     try {
         TippTabelle tabelle = dateiReihen();
         ReihenLesen(tabelle, dateien.first().toStdString());
-        dateiReihenSetzen(std::move(tabelle), dateien.first());
+        dateiReihenSetzen(std::move(tabelle), dateien.first(), TippSpalten - 1);
     } catch (const DateiFehler& e) {
         Nachrichten().fehler(this, AlsMeldung(e.what()));
     }
+}
+
+void TFEingabe::BExcelImportClick() {
+    Dateifrage frage{QStringLiteral("Excel-Tabelle einlesen"), Pfadtext(DatenPfad()),
+                     {QStringLiteral("Excel-Datei (*.xl*)")}, 1, QStringLiteral("xl*")};
+    const QStringList dateien = Dateidialoge().oeffnen(this, frage);
+    if (dateien.isEmpty()) return;
+    TippTabelle tabelle = dateiReihen();
+    // The sheet's columns count as they are, so that a sheet wider than six numbers shows at the transfer.
+    if (!TabelleImportieren(this, tabelle, dateien.first())) return;
+    const int spalten = LetzteBelegteSpalte(tabelle);
+    dateiReihenSetzen(std::move(tabelle), dateien.first(), spalten);
 }
 
 void TFEingabe::reihenSpeichern(const QString& titel, const QString& filter, const QString& endung) {
@@ -376,6 +390,8 @@ void TFEingabe::BCSVSpeichernClick() {
     reihenSpeichern(QStringLiteral("Als CSV-Datei speichern..."), QStringLiteral("CSV-Datei (*.csv)"),
                     QStringLiteral("csv"));
 }
+
+void TFEingabe::BExcelExportClick() { TabelleExportieren(this, reihen(), QStringLiteral("Tippreihen")); }
 
 void TFEingabe::BReihenLoeschenClick() {
     TippTabelle tabelle = reihen();

@@ -43,8 +43,10 @@ public:
     void BInsTextfeldClick();
     void BSpielscheinOeffnenClick();
     void BCSVOeffnenClick();
+    void BExcelImportClick();
     void BSpielscheinSpeichernClick();
     void BCSVSpeichernClick();
+    void BExcelExportClick();
     void BReihenLoeschenClick();
 
     const TippTabelle& reihen() const;       // G1
@@ -85,10 +87,11 @@ private:
     QWidget* tabellenTeil();
     void textSetzen(const std::string& text);
     void reihenSpeichern(const QString& titel, const QString& filter, const QString& endung);
-    void dateiReihenSetzen(TippTabelle reihen, const QString& dateiname);
+    void dateiReihenSetzen(TippTabelle reihen, const QString& dateiname, int letzteSpalte);
 
     ReihenModell* reihenModell_;
     ReihenModell* dateiModell_;
+    int dateiSpalten_ = TippSpalten - 1;  // the last column of G2 that "Ins Textfeld übertragen" takes
 };
 
 }  // namespace quintaro
