@@ -33,7 +33,15 @@ std::string ZeilenText(const std::vector<std::string>& zeilen) {
     return text;
 }
 
-int ZeilenAnzahl(std::string_view text) { return int(TextZeilen(text).size()); }
+int ZeilenAnzahl(std::string_view text) {
+    // Counted on every keystroke, so without building the lines: each break ends one, "\r\n" is one break.
+    int zeilen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        if (text[i] == '\r' || text[i] == '\n') ++zeilen;
+    }
+    return zeilen + (EndetMitUmbruch(text) || text.empty() ? 0 : 1);
+}
 
 std::string ZahlAnhaengen(std::string_view text, int zahl) {
     std::string neu(text);
