@@ -292,13 +292,14 @@ private:
                 if (text.empty()) continue;
                 letzteZeile = std::max(letzteZeile, zeile);
                 letzteSpalte = std::max(letzteSpalte, spalte);
+                if (std::int64_t(letzteZeile) * letzteSpalte > MappenZellenGrenze)
+                    Abbruch("Der benutzte Bereich A1:" + ZellName(letzteSpalte, letzteZeile) +
+                            " ist zu groß für eine Tabelle.");
                 eintraege.push_back({zeile, spalte, std::move(text)});
             }
         }
         if (xml.hasError()) XmlFehler(teil, xml);
 
-        if (std::int64_t(letzteZeile) * letzteSpalte > MappenZellenGrenze)
-            Abbruch("Der benutzte Bereich A1:" + ZellName(letzteSpalte, letzteZeile) + " ist zu groß für eine Tabelle.");
         Tabellenblatt blatt;
         blatt.zellen.assign(std::size_t(letzteZeile), std::vector<std::string>(std::size_t(letzteSpalte)));
         for (auto& e : eintraege) blatt.zellen[std::size_t(e.zeile - 1)][std::size_t(e.spalte - 1)] = std::move(e.text);
