@@ -21,6 +21,12 @@ QuotenDatei QuotenLaden(const std::filesystem::path& datei) {
     return ergebnis;
 }
 
+void QuotenSpeichern(const std::filesystem::path& datei, std::span<const TQuoten> quoten) {
+    Bytes inhalt(quoten.size() * QuotenGroesse);
+    for (std::size_t i = 0; i < quoten.size(); ++i) QuotenNach(quoten[i], inhalt.data() + i * QuotenGroesse);
+    SchreibeDateiAtomar(datei, inhalt);
+}
+
 const TQuoten* QuotenDerZiehung(std::span<const TQuoten> liste, TDatum datum) {
     const auto it = std::find_if(liste.begin(), liste.end(), [&](const TQuoten& q) { return q.datum == datum; });
     return it == liste.end() ? nullptr : &*it;

@@ -21,6 +21,8 @@ struct QuotenDatei {
 
 // A missing file gives an empty list and no message; a read error throws DateiFehler.
 QuotenDatei QuotenLaden(const std::filesystem::path& datei);
+// Replaces the file atomically with the records; a write error throws DateiFehler.
+void QuotenSpeichern(const std::filesystem::path& datei, std::span<const TQuoten> quoten);
 
 // The first record with exactly this date, nullptr when there is none.
 const TQuoten* QuotenDerZiehung(std::span<const TQuoten> liste, TDatum datum);
