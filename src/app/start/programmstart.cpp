@@ -4,6 +4,7 @@
 #include "app/programmwerte.h"
 #include "app/ui/werkzeugleiste.h"
 #include "evaluation/ui/tfauswertung.h"
+#include "quotas/ui/tfquoten.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/eingabesys.h"
 
@@ -31,7 +32,7 @@ void FensterRegistrieren() {
                       });
                       return static_cast<QWidget*>(fenster);
                   }});
-    v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, {}});
+    v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, [] { return static_cast<QWidget*>(new TFQuoten); }});
     v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, {}});
     v.registriere(Ziel::NueberK, {"FNueberK", 1100, false, false, false, {}});
     v.registriere(Ziel::Kal, {"FKal", 1120, true, false, false, {}});
