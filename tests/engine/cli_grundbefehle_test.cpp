@@ -17,6 +17,10 @@ TEST(CliGrundbefehle, BinomialAndClassify) {
     const Fall faelle[] = {
         {{"binomial", "45", "6"}, 0, "8145060\n"},
         {{"binomial", "5", "7"}, 0, "0\n"},
+        {{"binomial", "52", "26"}, 0, "495918532948104\n"},
+        {{"binomial", "66", "33"}, 0, "7219428434016265740\n"},
+        {{"binomial", "67", "33"}, 1, ""},
+        {{"binomial", "99", "49"}, 1, ""},
         {{"binomial", "x", "7"}, 1, ""},
         {{"classify", "--row", "1,2,3,4,5,6", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2010-09-08"}, 0, "1\t6\n"},
         {{"classify", "--row", "7,8,9,10,11,12", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2010-09-08"}, 0, "8\t0 + ZZ\n"},
@@ -34,6 +38,7 @@ TEST(CliGrundbefehle, BinomialAndClassify) {
         EXPECT_EQ(lauf.aus, f.aus);
         if (f.status != 0) { EXPECT_FALSE(lauf.fehler.empty()); }
     }
+    EXPECT_NE(Cli({"binomial", "67", "33"}).fehler.find("zu groß für eine 64-Bit-Zahl"), std::string::npos);
 }
 
 TEST(CliGrundbefehle, DrawsImportListAndExportRoundTrip) {
