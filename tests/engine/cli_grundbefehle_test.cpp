@@ -75,3 +75,39 @@ TEST(CliGrundbefehle, ImportRefusesABadLineAndWritesNothing) {
         EXPECT_FALSE(std::filesystem::exists(gz));
     }
 }
+
+// Lone carriage returns, an empty file, a header alone and a bad first line
+// used to replace the history with nothing or drop a line, with status 0.
+TEST(CliGrundbefehle, ImportReadsEveryLineEndAndNeverLosesTheHistory) {
+    TempOrdner ordner;
+    const auto csv = ordner.pfad() / "ein.csv", gz = ordner.pfad() / "GZ.645";
+    const std::pair<std::string, int> lesbar[] = {
+        {"Datum\r2019-01-02,1,2,3,4,5,6,7\r2019-01-06,1,2,3,4,5,8,7\r", 2},
+        {"Datum,Z1,Z2,Z3,Z4,Z5,Z6,ZZ\r\n2019-01-02,1,2,3,4,5,6,7\r\n", 1},
+        {"2019-01-02,1,2,3,4,5,6,7\n2019-01-06,1,2,3,4,5,8,7", 2},
+        {"\xEF\xBB\xBF" "2019-01-02,1,2,3,4,5,6,7\n", 1},
+    };
+    for (const auto& [inhalt, anzahl] : lesbar) {
+        quintaro::SchreibeDateiAtomar(csv, std::string_view(inhalt));
+        const auto lauf = Cli({"draws", "import", csv.string(), gz.string()});
+        EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+        EXPECT_EQ(quintaro::DateiGroesse(gz), 16 * anzahl) << inhalt;
+    }
+    const quintaro::Bytes geschichte = quintaro::LiesDatei(gz);
+    const std::pair<std::string, std::string> abgelehnt[] = {
+        {"", "keine einzige Ziehung"},
+        {"\r\n\n", "keine einzige Ziehung"},
+        {"Datum;Z1;Z2;Z3;Z4;Z5;Z6;ZZ\r\n", "keine einzige Ziehung"},
+        {"2019-02-30,1,2,3,4,5,6,7\n2019-01-02,1,2,3,4,5,6,7\n", "Zeile 1: \"2019-02-30\" ist kein Datum."},
+        {"Ziehung 1\n2019-01-02,1,2,3,4,5,6,7\n", "Zeile 1"},
+    };
+    for (const auto& [inhalt, meldung] : abgelehnt) {
+        quintaro::SchreibeDateiAtomar(csv, std::string_view(inhalt));
+        const auto lauf = Cli({"draws", "import", csv.string(), gz.string()});
+        EXPECT_EQ(lauf.status, 1) << inhalt;
+        EXPECT_NE(lauf.fehler.find(meldung), std::string::npos) << lauf.fehler;
+        EXPECT_NE(lauf.fehler.find("\"ein.csv\""), std::string::npos) << lauf.fehler;
+        EXPECT_NE(lauf.fehler.find("\"GZ.645\" bleibt unverändert"), std::string::npos) << lauf.fehler;
+        EXPECT_EQ(quintaro::LiesDatei(gz), geschichte) << inhalt;
+    }
+}

@@ -117,3 +117,30 @@ TEST_F(Programmstart, ToolbarLeavesOutTheOwnWindowAndDisablesWhatIsMissing) {
     knopf("BClose")->trigger();
     EXPECT_FALSE(fenster.isVisible());
 }
+
+// A history that is a loop of links used to abort the start with an English
+// library message; an unreadable settings file was loaded as empty and then
+// replaced by the keys of the main window alone.
+TEST_F(Programmstart, UnreadableFilesAtStartAreReportedOnceInGermanAndLeftAlone) {
+    std::filesystem::create_symlink("GZ.645", datei(ZiehungsDateiName));
+    std::filesystem::create_directory(datei(QuotenDateiName));
+    std::filesystem::create_symlink("Einstellungen.ini", datei(EinstellungsDateiName));
+    FensterRegistrieren();
+    std::unique_ptr<TFAuswertung> haupt(HauptfensterErzeugen());
+    haupt->show();
+    haupt->close();
+    haupt->show();
+    haupt->close();
+    QStringList texte;
+    for (const auto& m : nachrichten.meldungen) {
+        EXPECT_EQ(m.art, NachrichtenAttrappe::Art::Fehler);
+        texte << m.text;
+    }
+    ASSERT_EQ(texte.size(), 3) << texte.join("|").toStdString();
+    EXPECT_TRUE(texte[0].contains("\"GZ.645\" kann nicht gelesen werden: Der Pfad enthält zu viele oder kreisförmige"));
+    EXPECT_TRUE(texte[1].contains("\"Quo.645\" kann nicht gelesen werden: Der Name bezeichnet einen Ordner."));
+    EXPECT_TRUE(texte[2].contains("\"Einstellungen.ini\" kann nicht gelesen werden"));
+    EXPECT_TRUE(std::filesystem::is_symlink(datei(EinstellungsDateiName)));
+    EXPECT_TRUE(std::filesystem::is_symlink(datei(ZiehungsDateiName)));
+    EXPECT_TRUE(Daten().GZListe.empty());
+}
