@@ -87,21 +87,28 @@ std::optional<Bytes> Lesen(const std::filesystem::path& pfad, std::size_t hoechs
     if (std::uint64_t(info.st_size) > hoechstens) throw zuGross();
     Bytes daten(std::size_t(info.st_size));
     std::size_t gelesen = 0;
-    while (true) {
-        if (gelesen == daten.size()) {
-            // The file may have grown since fstat.
-            if (daten.size() >= hoechstens + 1) throw zuGross();
-            daten.resize(std::min(hoechstens + 1, std::max<std::size_t>(daten.size() * 2, 4096)));
+    const auto lies = [&](std::uint8_t* ziel, std::size_t platz) {
+        while (true) {
+            const ssize_t n = ::read(d.fd(), ziel, platz);
+            if (n >= 0) return std::size_t(n);
+            if (errno != EINTR) throw Lesefehler(pfad, FehlerUrsache(errno));
         }
-        const ssize_t n = ::read(d.fd(), daten.data() + gelesen, daten.size() - gelesen);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw Lesefehler(pfad, FehlerUrsache(errno));
-        }
+    };
+    while (gelesen < daten.size()) {
+        const std::size_t n = lies(daten.data() + gelesen, daten.size() - gelesen);
         if (n == 0) break;
-        gelesen += std::size_t(n);
+        gelesen += n;
     }
-    if (gelesen > hoechstens) throw zuGross();
+    // The file may have grown since fstat; a small probe tells without
+    // doubling the buffer of a file that ends where it said.
+    std::uint8_t probe[4096];
+    while (gelesen == daten.size()) {
+        const std::size_t n = lies(probe, sizeof probe);
+        if (n == 0) break;
+        if (gelesen + n > hoechstens) throw zuGross();
+        daten.insert(daten.end(), probe, probe + n);
+        gelesen += n;
+    }
     daten.resize(gelesen);
     return daten;
 }
@@ -161,23 +168,18 @@ void Ersetzen(const std::filesystem::path& ziel, const struct stat* alt, const v
     std::filesystem::path neu;
     int fd = -1;
     for (int versuch = 0; versuch < 100 && fd < 0; ++versuch) {
-        neu = ordner / ("." + DateiName(ziel) + ".neu-" + Zufallsteil());
-        fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        std::string name = ".";
+        name.append(DateiName(ziel)).append(".neu-").append(Zufallsteil());
+        neu = ordner / name;
+        // A new file gets the usual permissions (less the umask); a replaced
+        // one starts private and takes the old file's permissions below.
+        fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, alt ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST) throw errno;
     }
     if (fd < 0) throw EEXIST;
     Deskriptor d(fd);
     try {
-        // A new file gets the usual permissions, a replaced one keeps its own.
-        mode_t modus = 0;
-        if (alt) {
-            modus = alt->st_mode & 07777;
-        } else {
-            const mode_t maske = ::umask(0);
-            ::umask(maske);
-            modus = 0666 & ~maske;
-        }
-        if (::fchmod(d.fd(), modus) != 0) throw errno;
+        if (alt && ::fchmod(d.fd(), alt->st_mode & 07777) != 0) throw errno;
         AllesSchreiben(d.fd(), daten, laenge);
         if (::fsync(d.fd()) != 0) throw errno;
         if (d.schliessen() != 0) throw errno;

@@ -123,7 +123,7 @@ Currency QuoteLesen(std::string_view text) {
     const auto b = rein.find_last_not_of(' ');
     rein = a == std::string::npos ? std::string() : rein.substr(a, b - a + 1);
     const auto fehler = [&] {
-        return KonvertierungsFehler("\"" + Auszug(text) + "\" ist kein gültiger Betrag.");
+        return KonvertierungsFehler(std::string("\"").append(Auszug(text)).append("\" ist kein gültiger Betrag."));
     };
     bool negativ = false;
     std::string_view rest = rein;

@@ -31,7 +31,7 @@ QuotenDatei QuotenLaden(const std::filesystem::path& datei) {
     if (rest == 0 && fehlerhaft == 0) return ergebnis;
     ergebnis.schaden = "Die Quotendatei \"" + DateiName(datei) + "\" ist beschädigt:";
     if (fehlerhaft > 0)
-        ergebnis.schaden += (fehlerhaft == 1 ? std::string(" 1 Eintrag hat") : " " + std::to_string(fehlerhaft) + " Einträge haben") +
+        ergebnis.schaden += std::string(" ") + std::to_string(fehlerhaft) + (fehlerhaft == 1 ? " Eintrag hat" : " Einträge haben") +
                             " ein ungültiges Datum oder unmögliche Beträge (der erste ist Nr. " +
                             std::to_string(ersterFehler + 1) + ") und " + (fehlerhaft == 1 ? "wurde" : "wurden") +
                             " übergangen.";

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
@@ -143,4 +144,25 @@ TEST_F(Programmstart, UnreadableFilesAtStartAreReportedOnceInGermanAndLeftAlone)
     EXPECT_TRUE(std::filesystem::is_symlink(datei(EinstellungsDateiName)));
     EXPECT_TRUE(std::filesystem::is_symlink(datei(ZiehungsDateiName)));
     EXPECT_TRUE(Daten().GZListe.empty());
+}
+
+// The system ticket entry and windows opened on demand were never deleted:
+// at the end only the main window was.
+TEST_F(Programmstart, TheWindowTableDeletesItsWindowsAtTheEnd) {
+    FensterRegistrieren();
+    std::unique_ptr<TFAuswertung> haupt(HauptfensterErzeugen());
+    QPointer<QWidget> eingabe = FindeFenster("FEingabeSys");
+    ASSERT_TRUE(eingabe);
+    eingabe->close();  // only hidden
+    QPointer<QWidget> statistik = Fensterverwaltung::Instanz().oeffne(Ziel::Statistik);
+    ASSERT_TRUE(statistik);
+    statistik->close();  // waits for its deletion, which no event loop runs here
+    QPointer<QWidget> zweite = Fensterverwaltung::Instanz().oeffne(Ziel::Statistik);
+    ASSERT_NE(zweite, statistik);
+    Fensterverwaltung::Instanz().fensterLoeschen();
+    EXPECT_TRUE(eingabe.isNull());
+    EXPECT_TRUE(statistik.isNull());
+    EXPECT_TRUE(zweite.isNull());
+    EXPECT_FALSE(FensterOffen("FEingabeSys"));
+    Fensterverwaltung::Instanz().fensterLoeschen();  // nothing left to delete twice
 }
