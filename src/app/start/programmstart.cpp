@@ -2,7 +2,9 @@
 
 #include "app/ui/fensterverwaltung.h"
 #include "app/programmwerte.h"
+#include "app/ui/nachrichten.h"
 #include "app/ui/werkzeugleiste.h"
+#include "core/einstellungen.h"
 #include "evaluation/ui/tfauswertung.h"
 #include "quotas/ui/tfquoten.h"
 #include "statistics/ui/statistik_fenster.h"
@@ -40,6 +42,7 @@ void FensterRegistrieren() {
 }
 
 TFAuswertung* HauptfensterErzeugen() {
+    Einstellungen::SetzeMelder([](const std::string& text) { Nachrichten().fehler(nullptr, AlsMeldung(text)); });
     auto* haupt = new TFAuswertung;
     Fensterverwaltung::Instanz().erzeugeStartfenster();
     return haupt;
