@@ -3,6 +3,7 @@
 #include "core/datei.h"
 #include "core/fehler.h"
 #include "core/formatierung.h"
+#include "core/ziehungsdatei.h"
 #include "quotas/quotenliste.h"
 
 namespace quintaro {
@@ -20,9 +21,10 @@ std::string Bereinigt(std::string_view titel) {
     return a == std::string_view::npos ? std::string() : std::string(titel.substr(a));
 }
 
-KonvertierungsFehler ZellFehler(std::size_t zeile, const QuotenZeile& z, const std::string& was) {
+// The row, and its draw once the date has been read.
+KonvertierungsFehler ZellFehler(std::size_t zeile, const std::string* datum, const std::string& was) {
     std::string ort = "Zeile " + std::to_string(zeile + 1);
-    if (DatumLesen(z.datum)) ort += " (Ziehung " + z.datum + ")";
+    if (datum) ort += " (Ziehung " + *datum + ")";
     return KonvertierungsFehler(ort + ": " + was);
 }
 }  // namespace
@@ -68,19 +70,23 @@ std::vector<TQuoten> QuotenAusZeilen(std::span<const QuotenZeile> zeilen) {
         const QuotenZeile& z = zeilen[i];
         TQuoten q;
         const auto datum = DatumLesen(z.datum);
-        if (!datum)
-            throw ZellFehler(i, z, z.datum.empty() ? "Das Datum der Ziehung fehlt."
+        if (!datum || !IstGueltigesZiehungsdatum(*datum))
+            throw ZellFehler(i, nullptr, z.datum.empty() ? "Das Datum der Ziehung fehlt."
                                                    : "\"" + z.datum + "\" ist kein gültiges Datum.");
         q.datum = *datum;
         for (int k = 1; k <= 8; ++k) {
             const std::string& text = z.quote[std::size_t(k)];
             const std::string spalte = "Die Quote für \"" + Bereinigt(KlassenTitel[std::size_t(k)]) + "\"";
-            if (text.find_first_not_of(' ') == std::string::npos) throw ZellFehler(i, z, spalte + " fehlt.");
+            if (text.find_first_not_of(' ') == std::string::npos) throw ZellFehler(i, &z.datum, spalte + " fehlt.");
             try {
                 q.q[std::size_t(k)] = QuoteLesen(text);
             } catch (const KonvertierungsFehler&) {
-                throw ZellFehler(i, z, spalte + " \"" + text + "\" ist kein gültiger Betrag.");
+                throw ZellFehler(i, &z.datum, spalte + " \"" + text + "\" ist kein gültiger Betrag.");
             }
+            // The store takes no amount that no prize can be.
+            if (q.q[std::size_t(k)] < 0 || q.q[std::size_t(k)] > HoechsteQuote)
+                throw ZellFehler(i, &z.datum, spalte + " \"" + text + "\" liegt außerhalb von 0 bis " +
+                                           QuotenText(HoechsteQuote) + ".");
         }
         quoten.push_back(q);
     }

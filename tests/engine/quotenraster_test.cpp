@@ -111,6 +111,9 @@ TEST(QuotenZeilenSpeichern, ABadCellNamesItsRowAndLeavesTheFileAsItWas) {
         {4, "1,2,3", "Zeile 3 (Ziehung 09.01.2019): Die Quote für \"4 Ri. + ZZ\" \"1,2,3\" ist kein gültiger Betrag."},
         {8, "", "Zeile 3 (Ziehung 09.01.2019): Die Quote für \"0 + ZZ\" fehlt."},
         {2, ",", "Zeile 3 (Ziehung 09.01.2019): Die Quote für \"5 Ri. + ZZ\" \",\" ist kein gültiger Betrag."},
+        {3, "1000000000,01", "Zeile 3 (Ziehung 09.01.2019): Die Quote für \"5 Richtige\" \"1000000000,01\" liegt "
+                             "außerhalb von 0 bis 1.000.000.000,00."},
+        {0, "31.12.1899", "Zeile 3: \"31.12.1899\" ist kein gültiges Datum."},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
