@@ -3,6 +3,9 @@
 #include "app/ui/fensterverwaltung.h"
 #include "app/programmwerte.h"
 #include "app/ui/nachrichten.h"
+#include "app/ui/tfinfo.h"
+#include "app/ui/tfkal.h"
+#include "app/ui/tfnueberk.h"
 #include "app/ui/werkzeugleiste.h"
 #include "core/einstellungen.h"
 #include "evaluation/ui/tfauswertung.h"
@@ -36,9 +39,10 @@ void FensterRegistrieren() {
                   }});
     v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, [] { return static_cast<QWidget*>(new TFQuoten); }});
     v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, {}});
-    v.registriere(Ziel::NueberK, {"FNueberK", 1100, false, false, false, {}});
-    v.registriere(Ziel::Kal, {"FKal", 1120, true, false, false, {}});
-    v.registriere(Ziel::Info, {"FInfo", 1130, false, false, false, {}});
+    // The small tools have help pages of their own.
+    v.registriere(Ziel::NueberK, {"FNueberK", 1110, false, false, false, [] { return static_cast<QWidget*>(new TFNueberK); }});
+    v.registriere(Ziel::Kal, {"FKal", 1080, true, false, false, [] { return static_cast<QWidget*>(new TFKal); }});
+    v.registriere(Ziel::Info, {"FInfo", 1060, false, false, false, [] { return static_cast<QWidget*>(new TFInfo); }});
 }
 
 TFAuswertung* HauptfensterErzeugen() {
