@@ -21,6 +21,7 @@
 
 #include "app/hilfetexte.h"
 #include "app/start/programmstart.h"
+#include "app/start/tfstart.h"
 #include "app/ui/fensterverwaltung.h"
 #include "app/ui/hilfe.h"
 #include "app/ui/tfinfo.h"
@@ -127,6 +128,10 @@ TEST_F(Hilfe, F1AndTheHelpButtonsOpenTheWindowsPage) {
     EXPECT_EQ(F1(nk), 1110);
     EXPECT_EQ(F1(kal), 1080);
     EXPECT_EQ(F1(info), 1060);
+
+    auto* start = new TFStart;
+    fenster << start;
+    EXPECT_EQ(F1(start), 1010);
 
     FensterRegistrieren();
     auto* haupt = new TFAuswertung;

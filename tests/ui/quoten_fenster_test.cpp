@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QToolButton>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -207,4 +208,17 @@ TEST_F(QuotenFenster, RemembersItsPosition) {
     const Einstellungen ini;
     EXPECT_EQ(ini.leseZahl("Fenster", "Quoten-Left", 0), 120);
     EXPECT_EQ(ini.leseZahl("Fenster", "Quoten-Top", 0), 90);
+}
+
+TEST_F(QuotenFenster, AnUnreadableFileIsReportedAndNeverWrittenOver) {
+    std::filesystem::create_directory(datei("Quo.645"));
+    Oeffnen(DatumAus(2019, 1, 6));
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
+    EXPECT_TRUE(nachrichten.meldungen[0].text.contains("Quo.645"));
+    EXPECT_EQ(Zeilen(), 0);
+    EXPECT_FALSE(fenster->BSave->isEnabled());
+    EXPECT_FALSE(fenster->bsSkinSpeedButton2->isEnabled());
+    EXPECT_FALSE(fenster->bsSkinSpeedButton3->isEnabled());
+    EXPECT_TRUE(std::filesystem::is_directory(datei("Quo.645")));
 }

@@ -155,8 +155,10 @@ void TFQuoten::QuotenLaden(TDatum heute) {
     try {
         datei = quintaro::QuotenLaden(DatenDatei(QuotenDateiName));
     } catch (const DateiFehler& e) {
-        // An unreadable file is not overwritten with default rows.
+        // An unreadable file is neither overwritten with default rows nor by saving an empty grid.
         Nachrichten().fehler(this, AlsMeldung(e.what()));
+        for (QAbstractButton* knopf : std::initializer_list<QAbstractButton*>{BSave, bsSkinSpeedButton2, bsSkinSpeedButton3})
+            knopf->setEnabled(false);
         return;
     }
     if (!datei.schaden.empty()) Nachrichten().fehler(this, AlsMeldung(datei.schaden));
