@@ -16,11 +16,6 @@ QuotenZeile ZeileAus(const TQuoten& q) {
     return z;
 }
 
-std::string Bereinigt(std::string_view titel) {
-    const auto a = titel.find_first_not_of(' ');
-    return a == std::string_view::npos ? std::string() : std::string(titel.substr(a));
-}
-
 // The row, and its draw once the date has been read.
 KonvertierungsFehler ZellFehler(std::size_t zeile, const std::string* datum, const std::string& was) {
     std::string ort = "Zeile " + std::to_string(zeile + 1);
@@ -28,6 +23,13 @@ KonvertierungsFehler ZellFehler(std::size_t zeile, const std::string* datum, con
     return KonvertierungsFehler(ort + ": " + was);
 }
 }  // namespace
+
+std::string KlassenTitelKurz(int klasse) {
+    const std::string_view titel = KlassenTitel[std::size_t(klasse)];
+    const auto a = titel.find_first_not_of(' ');
+    const auto b = titel.find_last_not_of(' ');
+    return a == std::string_view::npos ? std::string() : std::string(titel.substr(a, b - a + 1));
+}
 
 std::vector<QuotenZeile> ZeilenAus(std::span<const TQuoten> quoten) {
     std::vector<QuotenZeile> zeilen;
@@ -76,7 +78,7 @@ std::vector<TQuoten> QuotenAusZeilen(std::span<const QuotenZeile> zeilen) {
         q.datum = *datum;
         for (int k = 1; k <= 8; ++k) {
             const std::string& text = z.quote[std::size_t(k)];
-            const std::string spalte = "Die Quote für \"" + Bereinigt(KlassenTitel[std::size_t(k)]) + "\"";
+            const std::string spalte = "Die Quote für \"" + KlassenTitelKurz(k) + "\"";
             if (text.find_first_not_of(' ') == std::string::npos) throw ZellFehler(i, &z.datum, spalte + " fehlt.");
             try {
                 q.q[std::size_t(k)] = QuoteLesen(text);

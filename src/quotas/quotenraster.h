@@ -21,6 +21,9 @@ struct QuotenZeile {
 // The first draw with real quotas: where a grid without records begins.
 constexpr TDatum ErsteRealquotenZiehung = RealquotenAb + 1;  // Wednesday 2019-01-02
 
+// The class title without the blanks that align it in the grid header ("6 Richtige").
+std::string KlassenTitelKurz(int klasse);
+
 std::vector<QuotenZeile> ZeilenAus(std::span<const TQuoten> quoten);
 
 // Appends a row of mean quotas for every Sunday and Wednesday after the last

@@ -22,6 +22,7 @@
 #include "core/einstellungen.h"
 #include "core/fehler.h"
 #include "quotas/quotenliste.h"
+#include "quotas/quotenraster.h"
 #include "quotas/ui/quotenmodell.h"
 #include "quotas/ui/tfqtool.h"
 #include "quotas/ui/tqedit.h"
@@ -35,12 +36,6 @@ QLabel* Hinweis(const QString& text, QWidget* eltern) {
     auto* l = new QLabel(text, eltern);
     l->setWordWrap(true);
     return l;
-}
-
-std::string Getrimmt(std::string_view titel) {
-    const auto a = titel.find_first_not_of(' ');
-    const auto b = titel.find_last_not_of(' ');
-    return a == std::string_view::npos ? std::string() : std::string(titel.substr(a, b - a + 1));
 }
 }  // namespace
 
@@ -80,7 +75,7 @@ TFQuoten::TFQuoten(QWidget* eltern, TDatum heute) : QWidget(eltern, Qt::Window) 
     auto* raster = new QGridLayout(pQuoten);
     raster->setContentsMargins(0, 0, 0, 0);
     for (int k = 1; k <= 8; ++k) {
-        auto* titel = new QLabel(AlsQString(Getrimmt(KlassenTitel[std::size_t(k)])), pQuoten);
+        auto* titel = new QLabel(AlsQString(KlassenTitelKurz(k)), pQuoten);
         QFont f = titel->font();
         f.setBold(true);
         titel->setFont(f);
