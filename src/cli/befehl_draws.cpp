@@ -5,6 +5,7 @@
 #include "cli/ziehungsquelle.h"
 #include "core/datei.h"
 #include "core/datenbestand.h"
+#include "core/fehler.h"
 #include "core/formatierung.h"
 #include "core/ziehungsdatei.h"
 #include "core/ziehungstext.h"
@@ -32,9 +33,16 @@ int Liste(const Argumente& a, std::ostream& out, std::ostream& err) {
 
 int Import(const Argumente& a) {
     if (a.positionen().size() != 3) throw std::invalid_argument("Aufruf: quintaro-cli draws import CSV DATEI");
-    const Bytes text = LiesDatei(a.positionen()[1]);
-    const auto ziehungen = ZiehungenAusText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
-    ZiehungenSpeichern(a.positionen()[2], ziehungen);
+    const std::filesystem::path csv = a.positionen()[1], ziel = a.positionen()[2];
+    const Bytes text = LiesDatei(csv);
+    std::vector<TGewZahlen> ziehungen;
+    try {
+        ziehungen = ZiehungenAusText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+    } catch (const KonvertierungsFehler& e) {
+        throw KonvertierungsFehler("Die Datei \"" + DateiName(csv) + "\" lässt sich nicht einlesen. " + e.what() +
+                                   std::string(Absatz) + "Die Datei \"" + DateiName(ziel) + "\" bleibt unverändert.");
+    }
+    ZiehungenSpeichern(ziel, ziehungen);
     return 0;
 }
 

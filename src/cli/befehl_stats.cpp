@@ -20,6 +20,8 @@ TZeitraum Zeitraum(const Argumente& a, const TStatistik& statistik, int v) {
     const int letzte = statistik.ZiehungsAnzahl(v) - 1;
     const TZeitraum z{a.hat("from") ? GanzeZahl(a.pflicht("from"), "--from") : 0,
                       a.hat("to") ? GanzeZahl(a.pflicht("to"), "--to") : letzte};
+    if ((a.hat("from") || a.hat("to")) && letzte < 0)
+        throw std::invalid_argument("Die Ansicht enthält keine Ziehung; --from und --to können keine wählen.");
     // bis < von is an empty period, as in the window; indexes must lie in the list.
     for (int index : {z.von, z.bis})
         if ((a.hat("from") || a.hat("to")) && (index < 0 || index > letzte))

@@ -22,6 +22,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
                                       "[--from JJJJ-MM-TT] [--day all|sun|wed]\n"
                                       "                                    Gewinnauswertung eines Scheins"}},
         {"quota", {BefehlQuota, "quota DATEI KLASSE JJJJ-MM-TT      Quote einer Gewinnklasse an einem Tag"}},
+        {"quotas", {BefehlQuotas, "quotas parse TEXTDATEI [--column N]\n"
+                                  "                                    Quoten aus kopiertem Text (ohne --column als Fließtext)"}},
         {"systems", {BefehlSystems, "systems list|rows|verify|expand|test  Lotteriesysteme: Katalog, Reihen, Prüfung, Erweiterung, Systemtest"}},
         {"classify", {BefehlClassify, "classify --row 1,2,3,4,5,6 --draw 1,2,3,4,5,6 --zz 7 --date JJJJ-MM-TT\n"
                                       "                                    Gewinnklasse einer Reihe"}},

@@ -12,6 +12,7 @@ using Befehl = int (*)(const std::vector<std::string>& args, std::ostream& out, 
 int BefehlSystems(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlBinomial(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int BefehlQuotas(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlQuota(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlClassify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlDraws(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

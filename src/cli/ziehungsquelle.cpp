@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "cli/befehlsgruppen.h"
+#include "core/datei.h"
 #include "core/ziehungsdatei.h"
 #include "quotas/quotenliste.h"
 
@@ -10,7 +11,7 @@ namespace quintaro::cli {
 
 namespace {
 void MussExistieren(const std::filesystem::path& datei) {
-    if (!std::filesystem::exists(datei)) throw std::invalid_argument("Die Datei \"" + datei.string() + "\" gibt es nicht.");
+    if (!Vorhanden(datei)) throw std::invalid_argument("Die Datei \"" + datei.string() + "\" gibt es nicht.");
 }
 }  // namespace
 

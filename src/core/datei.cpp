@@ -1,74 +1,241 @@
 #include "core/datei.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <climits>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
+#include <random>
 
 #include "core/fehler.h"
 
 namespace quintaro {
 
-namespace {
-std::string Ursache(int fehler) {
+std::string FehlerUrsache(int fehler) {
     switch (fehler) {
         case ENOENT: return "Die Datei oder der Ordner wurde nicht gefunden.";
         case EACCES:
         case EPERM: return "Der Zugriff wurde verweigert.";
-        case ENOSPC: return "Auf dem Datenträger ist nicht genügend Speicherplatz.";
+        case ENOSPC:
+        case EDQUOT: return "Auf dem Datenträger ist nicht genügend Speicherplatz.";
         case EROFS: return "Der Datenträger ist schreibgeschützt.";
         case EISDIR: return "Der Name bezeichnet einen Ordner.";
-        default: return std::strerror(fehler);
+        case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
+        case ELOOP: return "Der Pfad enthält zu viele oder kreisförmige Verknüpfungen.";
+        case ENAMETOOLONG: return "Der Name ist zu lang.";
+        case EIO: return "Beim Zugriff auf den Datenträger ist ein Ein-/Ausgabefehler aufgetreten.";
+        case EXDEV: return "Die Datei kann nicht über Datenträgergrenzen hinweg ersetzt werden.";
+        case EFBIG: return "Die Datei wird zu groß.";
+        case EMFILE:
+        case ENFILE: return "Es sind zu viele Dateien geöffnet.";
+        case ENOMEM: return "Der Arbeitsspeicher reicht nicht aus.";
+        case EBUSY:
+        case ETXTBSY: return "Die Datei wird gerade verwendet.";
+        case ENXIO: return "Das Gerät oder die Leitung ist nicht bereit.";
+        case EPIPE: return "Die Gegenstelle hat die Leitung geschlossen.";
+        case EEXIST: return "Eine Datei dieses Namens gibt es schon.";
+        case EINVAL: return "Der Vorgang ist für diese Datei nicht möglich.";
+        default: return "Das Betriebssystem meldet den Fehler Nr. " + std::to_string(fehler) + ".";
     }
 }
-}  // namespace
 
 std::string DateiName(const std::filesystem::path& pfad) { return pfad.filename().string(); }
 
-Bytes LiesDatei(const std::filesystem::path& pfad) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(pfad, ec))
-        throw DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht gelesen werden: " + Ursache(EISDIR));
-    std::ifstream in(pfad, std::ios::binary);
-    if (!in)
-        throw DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht gelesen werden: " + Ursache(errno));
-    Bytes daten((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw DateiFehler("Beim Lesen der Datei \"" + DateiName(pfad) + "\" ist ein Fehler aufgetreten.");
-    return daten;
+namespace {
+// Closes the descriptor on every way out.
+class Deskriptor {
+public:
+    explicit Deskriptor(int fd) : fd_(fd) {}
+    ~Deskriptor() { schliessen(); }
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+    int fd() const { return fd_; }
+    bool offen() const { return fd_ >= 0; }
+    int schliessen() {
+        const int r = fd_ >= 0 ? ::close(fd_) : 0;
+        fd_ = -1;
+        return r;
+    }
+
+private:
+    int fd_;
+};
+
+DateiFehler Lesefehler(const std::filesystem::path& pfad, const std::string& ursache) {
+    return DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht gelesen werden: " + ursache);
 }
 
-void SchreibeDateiAtomar(const std::filesystem::path& pfad, const void* daten, std::size_t laenge) {
-    const std::filesystem::path neu = pfad.string() + ".neu";
-    const auto fehler = [&](int e) {
-        ::unlink(neu.c_str());
-        return DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht geschrieben werden: " + Ursache(e));
+std::optional<Bytes> Lesen(const std::filesystem::path& pfad, std::size_t hoechstens, bool fehlendErlaubt) {
+    // Without O_NONBLOCK opening a pipe would wait for a writer.
+    Deskriptor d(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!d.offen()) {
+        if (fehlendErlaubt && errno == ENOENT) return std::nullopt;
+        throw Lesefehler(pfad, FehlerUrsache(errno));
+    }
+    struct stat info {};
+    if (::fstat(d.fd(), &info) != 0) throw Lesefehler(pfad, FehlerUrsache(errno));
+    if (S_ISDIR(info.st_mode)) throw Lesefehler(pfad, FehlerUrsache(EISDIR));
+    if (!S_ISREG(info.st_mode))
+        throw Lesefehler(pfad, "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Leitung.");
+    const auto zuGross = [&] {
+        return Lesefehler(pfad, "Sie ist größer als " + std::to_string(hoechstens >> 20) +
+                                    " MB und damit keine Datei dieses Programms.");
     };
-    const int fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw fehler(errno);
+    if (std::uint64_t(info.st_size) > hoechstens) throw zuGross();
+    Bytes daten(std::size_t(info.st_size));
+    std::size_t gelesen = 0;
+    const auto lies = [&](std::uint8_t* ziel, std::size_t platz) {
+        while (true) {
+            const ssize_t n = ::read(d.fd(), ziel, platz);
+            if (n >= 0) return std::size_t(n);
+            if (errno != EINTR) throw Lesefehler(pfad, FehlerUrsache(errno));
+        }
+    };
+    while (gelesen < daten.size()) {
+        const std::size_t n = lies(daten.data() + gelesen, daten.size() - gelesen);
+        if (n == 0) break;
+        gelesen += n;
+    }
+    // The file may have grown since fstat; a small probe tells without
+    // doubling the buffer of a file that ends where it said.
+    std::uint8_t probe[4096];
+    while (gelesen == daten.size()) {
+        const std::size_t n = lies(probe, sizeof probe);
+        if (n == 0) break;
+        if (gelesen + n > hoechstens) throw zuGross();
+        daten.insert(daten.end(), probe, probe + n);
+        gelesen += n;
+    }
+    daten.resize(gelesen);
+    return daten;
+}
+}  // namespace
+
+Bytes LiesDatei(const std::filesystem::path& pfad, std::size_t hoechstens) {
+    return *Lesen(pfad, hoechstens, false);
+}
+
+std::optional<Bytes> LiesDateiFallsVorhanden(const std::filesystem::path& pfad, std::size_t hoechstens) {
+    return Lesen(pfad, hoechstens, true);
+}
+
+namespace {
+DateiFehler Schreibfehler(const std::filesystem::path& pfad, const std::string& ursache) {
+    return DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht geschrieben werden: " + ursache);
+}
+
+void AllesSchreiben(int fd, const void* daten, std::size_t laenge) {
     const auto* p = static_cast<const char*>(daten);
-    std::size_t rest = laenge;
-    while (rest > 0) {
-        const ssize_t n = ::write(fd, p, rest);
+    while (laenge > 0) {
+        const ssize_t n = ::write(fd, p, laenge);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int e = errno;
-            ::close(fd);
-            throw fehler(e);
+            throw errno;
         }
         p += n;
-        rest -= std::size_t(n);
+        laenge -= std::size_t(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) throw fehler(errno);
-    if (std::rename(neu.c_str(), pfad.c_str()) != 0) throw fehler(errno);
+}
+
+// The file a path leads to: links are followed (also one whose target does not
+// exist yet) so that the target is replaced and the link stays.
+std::filesystem::path Ziel(const std::filesystem::path& pfad) {
+    std::filesystem::path p = pfad;
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        struct stat info {};
+        if (::lstat(p.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return p;
+        std::string ziel(std::size_t(PATH_MAX), '\0');
+        const ssize_t n = ::readlink(p.c_str(), ziel.data(), ziel.size());
+        if (n < 0) throw errno;
+        ziel.resize(std::size_t(n));
+        const std::filesystem::path naechstes(ziel);
+        p = naechstes.is_absolute() ? naechstes : p.parent_path() / naechstes;
+    }
+    throw ELOOP;
+}
+
+std::string Zufallsteil() {
+    static std::atomic<unsigned> zaehler{0};
+    static const unsigned basis = std::random_device{}();
+    return std::to_string(::getpid()) + "-" + std::to_string(basis ^ (zaehler++ * 2654435761u));
+}
+
+void Ersetzen(const std::filesystem::path& ziel, const struct stat* alt, const void* daten, std::size_t laenge) {
+    const std::filesystem::path ordner = ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
+    std::filesystem::path neu;
+    int fd = -1;
+    for (int versuch = 0; versuch < 100 && fd < 0; ++versuch) {
+        std::string name = ".";
+        name.append(DateiName(ziel)).append(".neu-").append(Zufallsteil());
+        neu = ordner / name;
+        // A new file gets the usual permissions (less the umask); a replaced
+        // one starts private and takes the old file's permissions below.
+        fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, alt ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST) throw errno;
+    }
+    if (fd < 0) throw EEXIST;
+    Deskriptor d(fd);
+    try {
+        if (alt && ::fchmod(d.fd(), alt->st_mode & 07777) != 0) throw errno;
+        AllesSchreiben(d.fd(), daten, laenge);
+        if (::fsync(d.fd()) != 0) throw errno;
+        if (d.schliessen() != 0) throw errno;
+        if (::rename(neu.c_str(), ziel.c_str()) != 0) throw errno;
+    } catch (int) {
+        d.schliessen();
+        ::unlink(neu.c_str());
+        throw;
+    }
+    // The rename itself is only durable once the folder is on the disk; a
+    // folder that cannot be synced does not undo the replacement.
+    Deskriptor o(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (o.offen()) ::fsync(o.fd());
+}
+}  // namespace
+
+void SchreibeDateiAtomar(const std::filesystem::path& pfad, const void* daten, std::size_t laenge) {
+    try {
+        struct stat info {};
+        if (::stat(pfad.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))) {
+            // A terminal, /dev/null or a pipe is not replaced but written to.
+            Deskriptor d(::open(pfad.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+            if (!d.offen()) throw errno;
+            const int schalter = ::fcntl(d.fd(), F_GETFL);
+            if (schalter >= 0) ::fcntl(d.fd(), F_SETFL, schalter & ~O_NONBLOCK);
+            AllesSchreiben(d.fd(), daten, laenge);
+            if (d.schliessen() != 0) throw errno;
+            return;
+        }
+        const std::filesystem::path ziel = Ziel(pfad);
+        if (::stat(ziel.c_str(), &info) != 0) {
+            if (errno != ENOENT) throw errno;
+            Ersetzen(ziel, nullptr, daten, laenge);
+            return;
+        }
+        if (S_ISDIR(info.st_mode)) throw EISDIR;
+        if (!S_ISREG(info.st_mode))
+            throw Schreibfehler(pfad, "Der Name bezeichnet keine gewöhnliche Datei.");
+        if ((info.st_mode & 0222) == 0 || ::access(ziel.c_str(), W_OK) != 0)
+            throw Schreibfehler(pfad, "Die Datei ist schreibgeschützt.");
+        Ersetzen(ziel, &info, daten, laenge);
+    } catch (int fehler) {
+        throw Schreibfehler(pfad, FehlerUrsache(fehler));
+    }
 }
 
 std::int64_t DateiGroesse(const std::filesystem::path& pfad) {
     std::error_code ec;
     const auto groesse = std::filesystem::file_size(pfad, ec);
     return ec ? -1 : static_cast<std::int64_t>(groesse);
+}
+
+bool Vorhanden(const std::filesystem::path& pfad) {
+    struct stat info {};
+    if (::lstat(pfad.c_str(), &info) == 0) return true;
+    return errno != ENOENT && errno != ENOTDIR;
 }
 
 }  // namespace quintaro

@@ -16,6 +16,9 @@ long long TageSeit1970(int y, int m, int d) {
     const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
+
+// 0001-01-01 .. 9999-12-31; false for NaN, so nothing else reaches a cast.
+bool ImKalender(TDatum d) { return d >= -693593 && d < 2958466; }
 }  // namespace
 
 TDatum DatumAus(int jahr, int monat, int tag) {
@@ -23,6 +26,7 @@ TDatum DatumAus(int jahr, int monat, int tag) {
 }
 
 KalenderTag KalenderTagVon(TDatum d) {
+    if (!ImKalender(d)) return {};
     long long z = static_cast<long long>(std::floor(d)) - kEpochVersatz + 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = unsigned(z - era * 146097);
@@ -36,6 +40,7 @@ KalenderTag KalenderTagVon(TDatum d) {
 }
 
 int Wochentag(TDatum d) {
+    if (!ImKalender(d)) return 0;
     long long t = static_cast<long long>(std::floor(d));
     long long r = (t + 6) % 7;
     if (r < 0) r += 7;

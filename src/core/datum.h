@@ -13,6 +13,8 @@ struct KalenderTag {
 };
 
 TDatum DatumAus(int jahr, int monat, int tag);
+// Outside the years 1..9999 (infinite and NaN included) there is no calendar
+// day: {0, 0, 0} and weekday 0.
 KalenderTag KalenderTagVon(TDatum d);
 int Wochentag(TDatum d);
 bool IstGueltigesDatum(int jahr, int monat, int tag);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
 #include "core/datei.h"
 #include "core/datenpfad.h"
+#include "core/fehler.h"
+#include "core/spielregeln.h"
+#include "core/textzeilen.h"
 
 namespace quintaro {
 
@@ -27,30 +29,62 @@ std::string Getrimmt(const std::string& s) {
 
 Einstellungen::Einstellungen() : Einstellungen(DatenDatei(EinstellungsDateiName)) {}
 
+namespace {
+struct Sperren {
+    std::vector<std::filesystem::path> pfade;  // files found unreadable in this run
+    std::function<void(const std::string&)> melder;
+};
+Sperren& LeseSperren() {
+    static Sperren sperren;
+    return sperren;
+}
+}  // namespace
+
+void Einstellungen::SetzeMelder(std::function<void(const std::string&)> melder) {
+    LeseSperren().melder = std::move(melder);
+}
+
 Einstellungen::Einstellungen(std::filesystem::path pfad) : pfad_(std::move(pfad)) {
-    std::ifstream in(pfad_, std::ios::binary);
-    std::string zeile;
-    while (std::getline(in, zeile)) {
-        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    auto& sperren = LeseSperren();
+    if (std::find(sperren.pfade.begin(), sperren.pfade.end(), pfad_) != sperren.pfade.end()) {
+        gesperrt_ = true;
+        return;
+    }
+    std::optional<Bytes> inhalt;
+    try {
+        inhalt = LiesDateiFallsVorhanden(pfad_);
+    } catch (const DateiFehler& e) {
+        gesperrt_ = true;
+        sperren.pfade.push_back(pfad_);
+        if (sperren.melder)
+            sperren.melder(std::string(e.what()) + std::string(Absatz) +
+                           "Die Einstellungen werden bis zum Programmende nicht gespeichert, damit die Datei "
+                           "unverändert erhalten bleibt.");
+        return;
+    }
+    if (!inhalt) return;
+    const std::string_view text(reinterpret_cast<const char*>(inhalt->data()), inhalt->size());
+    FuerAlleZeilen(OhneBOM(text), [&](std::size_t, std::string_view z) {
+        const std::string zeile(z);
         const std::string t = Getrimmt(zeile);
         if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
             sektionen_.push_back({Getrimmt(t.substr(1, t.size() - 2)), {}});
-            continue;
+            return;
         }
         if (sektionen_.empty()) {
             vorspann_.push_back(zeile);
-            continue;
+            return;
         }
         const auto gleich = zeile.find('=');
         if (gleich == std::string::npos) {
             if (!t.empty()) sektionen_.back().eintraege.push_back({zeile, std::string(), true});
-            continue;
+            return;
         }
         sektionen_.back().eintraege.push_back({Getrimmt(zeile.substr(0, gleich)), zeile.substr(gleich + 1), false});
-    }
+    });
 }
 
-bool Einstellungen::DateiVorhanden() { return std::filesystem::exists(DatenDatei(EinstellungsDateiName)); }
+bool Einstellungen::DateiVorhanden() { return Vorhanden(DatenDatei(EinstellungsDateiName)); }
 
 const std::string* Einstellungen::finde(const std::string& sektion, const std::string& schluessel) const {
     for (const auto& s : sektionen_) {
@@ -128,6 +162,7 @@ void Einstellungen::loescheSektion(const std::string& sektion) {
 }
 
 void Einstellungen::speichern() const {
+    if (gesperrt_) return;
     std::ostringstream out;
     for (const auto& z : vorspann_) out << z << "\r\n";
     for (const auto& s : sektionen_) {

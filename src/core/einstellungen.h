@@ -1,8 +1,11 @@
 #pragma once
 // The settings file "Einstellungen.ini": sections of key=value lines. Unknown
 // sections and keys are kept. Every write takes effect in the file at once and
-// replaces it atomically.
+// replaces it atomically. A file that exists but cannot be read is reported
+// once and then left alone for the rest of the run: writes keep their values
+// in memory only, so no other window's settings are lost.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,9 @@ public:
     explicit Einstellungen(std::filesystem::path pfad);
 
     static bool DateiVorhanden();  // the test that (E) readers make
+    // Who tells the user (in German) that a settings file cannot be read; called
+    // once per file and run.
+    static void SetzeMelder(std::function<void(const std::string&)> melder);
 
     std::string leseText(const std::string& sektion, const std::string& schluessel, const std::string& vorgabe) const;
     int leseZahl(const std::string& sektion, const std::string& schluessel, int vorgabe) const;
@@ -38,6 +44,7 @@ private:
     void speichern() const;
 
     std::filesystem::path pfad_;
+    bool gesperrt_ = false;  // the file could not be read: it is never written
     std::vector<std::string> vorspann_;  // lines before the first section, kept as they are
     std::vector<Sektion> sektionen_;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/fehler.h"
+#include "core/textzeilen.h"
 
 namespace quintaro {
 
@@ -27,12 +28,14 @@ std::string Gruppiert(unsigned long long wert) {
     return text;
 }
 
-// Two decimals of an amount in 1/10000 euro, rounded half away from zero.
-std::string ZweiStellen(Currency betrag) {
-    const bool negativ = betrag < 0;
-    const unsigned long long betragAbs = negativ ? 0ULL - static_cast<unsigned long long>(betrag)
-                                                 : static_cast<unsigned long long>(betrag);
-    const unsigned long long cent = (betragAbs + 50) / 100;
+unsigned long long Betrag(Currency wert) {
+    return wert < 0 ? 0ULL - static_cast<unsigned long long>(wert) : static_cast<unsigned long long>(wert);
+}
+
+// Two decimals of an amount of 1/10000 euro given by sign and size (unsigned,
+// so that rounding at the limit of Currency cannot wrap), half away from zero.
+std::string ZweiStellen(bool negativ, unsigned long long betragAbs) {
+    const unsigned long long cent = betragAbs / 100 + (betragAbs % 100 >= 50 ? 1 : 0);
     std::string text = negativ && cent != 0 ? "-" : "";
     text += Gruppiert(cent / 100) + Region().dezimalzeichen;
     const unsigned rest = unsigned(cent % 100);
@@ -40,6 +43,7 @@ std::string ZweiStellen(Currency betrag) {
     text += char('0' + rest % 10);
     return text;
 }
+std::string ZweiStellen(Currency betrag) { return ZweiStellen(betrag < 0, Betrag(betrag)); }
 
 bool NurZiffern(std::string_view s) {
     if (s.empty()) return false;
@@ -95,16 +99,13 @@ std::string WaehrungText(Currency betrag) {
 
 std::string QuotenText(Currency quote) {
     // At most 10 significant digits: amounts of 100 million euro and more lose their cents.
-    const long long euro = std::llabs(quote / kCurrencyEinheit);
+    const unsigned long long betrag = Betrag(quote);
     int stellen = 1;
-    for (long long e = euro; e >= 10; e /= 10) ++stellen;
-    Currency gerundet = quote;
-    if (stellen > 8) {
-        long long einheit = 100;  // one cent in 1/10000 euro
-        for (int i = 8; i < stellen; ++i) einheit *= 10;
-        gerundet = static_cast<Currency>(std::llround(double(quote) / double(einheit))) * einheit;
-    }
-    return ZweiStellen(gerundet);
+    for (unsigned long long e = betrag / kCurrencyEinheit; e >= 10; e /= 10) ++stellen;
+    if (stellen <= 8) return ZweiStellen(quote);
+    unsigned long long einheit = 100;  // one cent in 1/10000 euro
+    for (int i = 8; i < stellen; ++i) einheit *= 10;
+    return ZweiStellen(quote < 0, (betrag / einheit + (betrag % einheit >= einheit / 2 ? 1 : 0)) * einheit);
 }
 
 Currency QuoteLesen(std::string_view text) {
@@ -122,7 +123,7 @@ Currency QuoteLesen(std::string_view text) {
     const auto b = rein.find_last_not_of(' ');
     rein = a == std::string::npos ? std::string() : rein.substr(a, b - a + 1);
     const auto fehler = [&] {
-        return KonvertierungsFehler(std::string(1, '"').append(text).append("\" ist kein gültiger Betrag."));
+        return KonvertierungsFehler(std::string("\"").append(Auszug(text)).append("\" ist kein gültiger Betrag."));
     };
     bool negativ = false;
     std::string_view rest = rein;

@@ -1,32 +1,25 @@
 #include "core/kombinatorik.h"
 
 #include <algorithm>
-#include <cmath>
+#include <limits>
 
 namespace quintaro {
 
-std::int64_t Binomial(int n, int k) {
-    if (k > n) return 0;
-    if (k == n) return 1;
+std::optional<std::int64_t> BinomialPruefen(int n, int k) {
+    if (k < 0 || k > n) return 0;
     const int kk = std::min(k, n - k);
-    // Cancel each denominator against the numerators, then multiply out.
-    std::vector<std::int64_t> zaehler;
-    for (int i = 0; i < kk; ++i) zaehler.push_back(n - i);
-    std::int64_t nenner = 1;
-    for (int d = kk; d >= 2; --d) {
-        bool gekuerzt = false;
-        for (auto it = zaehler.rbegin(); it != zaehler.rend(); ++it) {
-            if (*it % d == 0) {
-                *it /= d;
-                gekuerzt = true;
-                break;
-            }
-        }
-        if (!gekuerzt) nenner *= d;
+    // r runs through C(n - kk + i, i), which grows with i, so once one step
+    // exceeds 64 bits the result does too; each product fits in 128 bits.
+    unsigned __int128 r = 1;
+    for (int i = 1; i <= kk; ++i) {
+        r = r * unsigned(n - kk + i) / unsigned(i);
+        if (r > std::numeric_limits<std::int64_t>::max()) return std::nullopt;
     }
-    std::int64_t produkt = 1;
-    for (auto z : zaehler) produkt *= z;
-    return static_cast<std::int64_t>(std::llround(double(produkt) / double(nenner)));
+    return static_cast<std::int64_t>(r);
+}
+
+std::int64_t Binomial(int n, int k) {
+    return BinomialPruefen(n, k).value_or(std::numeric_limits<std::int64_t>::max());
 }
 
 std::vector<TZahlenMenge> KombinationenBilden(int n, int k) {

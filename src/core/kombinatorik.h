@@ -2,6 +2,7 @@
 // n over k, the k-subsets of 1..n in lexicographic order (stored or streamed),
 // and a set as an ascending list.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +11,12 @@
 
 namespace quintaro {
 
-// n over k for k >= 1; 0 when k > n.
+// n over k, exact wherever the result fits in 64 bits (every n up to 66 and
+// beyond); nullopt when it does not. 0 when k > n or k < 0, 1 when k = 0.
+std::optional<std::int64_t> BinomialPruefen(int n, int k);
+
+// n over k for callers whose results are known to fit; a result that does not
+// fit gives the largest 64-bit value instead of a wrapped number.
 std::int64_t Binomial(int n, int k);
 
 // All k-subsets of 1..n, lexicographic by (a1, a2, ...): {1..k} first.

@@ -7,6 +7,7 @@
 #include "core/fehler.h"
 #include "core/kombinatorik.h"
 #include "core/scheinsysteme.h"
+#include "core/textzeilen.h"
 
 namespace quintaro {
 
@@ -101,24 +102,32 @@ int ReihenAusText(TippTabelle& tabelle, std::string_view text) {
     tabelle.resize(1);
     const std::size_t spalten = tabelle[0].size();
     int n = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t ende = text.find_first_of("\r\n", start);
-        if (ende == std::string_view::npos) ende = text.size();
-        const std::string_view zeile = text.substr(start, ende - start);
-        start = ende + (text.compare(ende, 2, "\r\n") == 0 ? 2 : 1);
-        if (zeile.empty() || zeile == "\"\"") continue;
-        std::vector<std::string> reihe{std::to_string(++n)};
+    FuerAlleZeilen(OhneBOM(text), [&](std::size_t nr, std::string_view zeile) {
+        if (zeile.empty() || zeile == "\"\"") return;
+        const std::size_t teile = std::size_t(std::count(zeile.begin(), zeile.end(), ',')) + 1;
+        if (teile > HoechsteZellenProReihe)
+            throw KonvertierungsFehler("Zeile " + std::to_string(nr) + " hat " + std::to_string(teile) +
+                                       " Felder; eine Tippreihe hat sechs Zahlen, mehr als " +
+                                       std::to_string(HoechsteZellenProReihe) + " Felder sind keine Tippreihe.");
+        std::vector<std::string> reihe;
+        reihe.reserve(std::max(teile + 1, spalten));
+        reihe.push_back(std::to_string(++n));
         for (auto& teil : TextTrennen(",", zeile, 0)) reihe.push_back(std::move(teil));
         if (reihe.size() < spalten) reihe.resize(spalten);
         tabelle.push_back(std::move(reihe));
-    }
+    });
     return n;
 }
 
 int ReihenLesen(TippTabelle& tabelle, const std::filesystem::path& datei) {
     const Bytes inhalt = LiesDatei(datei);
-    return ReihenAusText(tabelle, std::string_view(reinterpret_cast<const char*>(inhalt.data()), inhalt.size()));
+    try {
+        return ReihenAusText(tabelle, std::string_view(reinterpret_cast<const char*>(inhalt.data()), inhalt.size()));
+    } catch (const KonvertierungsFehler& e) {
+        ReihenKopf(tabelle);
+        tabelle.resize(1);
+        throw DateiFehler("Die Datei \"" + DateiName(datei) + "\" ist kein Normalschein: " + e.what());
+    }
 }
 
 ScheinArt ScheinArtVon(const std::filesystem::path& datei) {

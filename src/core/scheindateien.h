@@ -39,9 +39,16 @@ std::string KommaText(const std::vector<std::string>& zellen);
 std::string ReihenAlsText(const TippTabelle& tabelle);
 void ReihenSpeichern(const TippTabelle& tabelle, const std::filesystem::path& datei);
 
-// Replaces the rows of the grid by the lines of the text (empty lines and lines
-// of just "" are skipped); returns the number of rows.
+// No tip row comes near this many cells; a longer line is refused rather than
+// held in memory cell by cell.
+constexpr std::size_t HoechsteZellenProReihe = 1000;
+
+// Replaces the rows of the grid by the lines of the text (any line ends, a
+// leading byte-order mark ignored; empty lines and lines of just "" are
+// skipped); returns the number of rows. A line of more than
+// HoechsteZellenProReihe cells throws KonvertierungsFehler naming it.
 int ReihenAusText(TippTabelle& tabelle, std::string_view text);
+// The same from a file; a file that cannot be read or holds such a line throws DateiFehler.
 int ReihenLesen(TippTabelle& tabelle, const std::filesystem::path& datei);
 
 enum class ScheinArt { System, Normal, Unbekannt };

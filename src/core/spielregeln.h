@@ -14,6 +14,12 @@ namespace quintaro {
 // Money: signed 64-bit count of 1/10000 euro.
 using Currency = std::int64_t;
 constexpr Currency kCurrencyEinheit = 10000;
+// a + b, held at the limits of the type instead of wrapping round.
+constexpr Currency BetragSumme(Currency a, Currency b) {
+    Currency summe = 0;
+    if (!__builtin_add_overflow(a, b, &summe)) return summe;
+    return b > 0 ? INT64_MAX : INT64_MIN;
+}
 
 constexpr int MaxZahl = 45;
 constexpr int ZahlenProReihe = 6;

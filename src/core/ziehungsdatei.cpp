@@ -7,8 +7,13 @@
 
 namespace quintaro {
 
+bool IstGueltigesZiehungsdatum(TDatum d) {
+    // Day 2 is 1900-01-01, day 2958465 is 9999-12-31; a fraction would be a time of day.
+    return std::isfinite(d) && d >= 2 && d <= 2958465 && d == std::floor(d);
+}
+
 bool IstGueltigeZiehung(const TGewZahlen& z) {
-    if (!std::isfinite(z.datum) || z.datum < 1 || z.datum > 2958465) return false;  // up to 9999-12-31
+    if (!IstGueltigesZiehungsdatum(z.datum)) return false;
     TZahlenMenge m;
     for (int i = 1; i <= 6; ++i) {
         if (z.GZ[i] < 1 || z.GZ[i] > MaxZahl || m.enthaelt(z.GZ[i])) return false;
@@ -19,8 +24,9 @@ bool IstGueltigeZiehung(const TGewZahlen& z) {
 
 GeladeneZiehungen ZiehungenLaden(const std::filesystem::path& datei) {
     GeladeneZiehungen ergebnis;
-    if (!std::filesystem::exists(datei)) return ergebnis;
-    const Bytes daten = LiesDatei(datei);
+    const auto gelesen = LiesDateiFallsVorhanden(datei);
+    if (!gelesen) return ergebnis;
+    const Bytes& daten = *gelesen;
     const std::size_t anzahl = daten.size() / GewZahlenGroesse;
     ergebnis.befund.restBytes = daten.size() % GewZahlenGroesse;
     ergebnis.ziehungen.reserve(anzahl);

@@ -28,7 +28,9 @@ struct GeladeneZiehungen {
 GeladeneZiehungen ZiehungenLaden(const std::filesystem::path& datei);
 // Rewrites the whole file atomically. Throws DateiFehler.
 void ZiehungenSpeichern(const std::filesystem::path& datei, const std::vector<TGewZahlen>& ziehungen);
-// Whether a record keeps the game rules (numbers 1..45, seven distinct numbers, finite date).
+// Whether a date can be that of a draw: a whole day from 1900-01-01 to 9999-12-31.
+bool IstGueltigesZiehungsdatum(TDatum d);
+// Whether a record keeps the game rules (numbers 1..45, seven distinct numbers, a draw date).
 bool IstGueltigeZiehung(const TGewZahlen& z);
 
 }  // namespace quintaro

@@ -2,18 +2,24 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "core/fehler.h"
 #include "core/formatierung.h"
+#include "core/textzeilen.h"
 #include "core/ziehungsdatei.h"
 
 namespace quintaro {
 
 namespace {
+// A draw line has eight fields; more than that are not split further, so that a
+// line of millions of separators costs no memory.
+constexpr std::size_t kFelder = 8;
+
 std::vector<std::string_view> Felder(std::string_view zeile) {
     std::vector<std::string_view> felder;
     std::size_t start = 0;
-    for (std::size_t i = 0; i <= zeile.size(); ++i) {
+    for (std::size_t i = 0; i <= zeile.size() && felder.size() <= kFelder; ++i) {
         if (i == zeile.size() || zeile[i] == ',' || zeile[i] == ';' || zeile[i] == '\t') {
             std::string_view f = zeile.substr(start, i - start);
             while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
@@ -40,55 +46,69 @@ std::optional<TDatum> DatumFeld(std::string_view f) {
     return std::nullopt;
 }
 
+// A header names its columns: none of its words is a number or looks like a
+// date ("Z1" may stand in it, "7", "Ziehung 1" or "2019-02-30" may not).
+// Anything else is meant as a draw.
+bool IstKopfzeile(std::string_view zeile) {
+    std::size_t start = 0;
+    while (start < zeile.size()) {
+        std::size_t ende = zeile.find_first_of(" ,;\t", start);
+        if (ende == std::string_view::npos) ende = zeile.size();
+        const std::string_view wort = zeile.substr(start, ende - start);
+        if (wort.find_first_of("0123456789") != std::string_view::npos &&
+            wort.find_first_not_of("0123456789.-/+") == std::string_view::npos)
+            return false;
+        start = ende + 1;
+    }
+    return true;
+}
+
 std::string ZeilenFehler(std::size_t nr, const std::string& was) {
     return "Zeile " + std::to_string(nr) + ": " + was;
+}
+
+std::string Zitat(std::string_view feld) { return "\"" + Auszug(feld) + "\""; }
+
+TGewZahlen ZiehungAusZeile(std::size_t nr, std::string_view zeile) {
+    const auto felder = Felder(zeile);
+    const auto datum = DatumFeld(felder[0]);
+    if (!datum) throw KonvertierungsFehler(ZeilenFehler(nr, Zitat(felder[0]) + " ist kein Datum."));
+    if (!IstGueltigesZiehungsdatum(*datum))
+        throw KonvertierungsFehler(
+            ZeilenFehler(nr, "das Datum " + Zitat(felder[0]) + " liegt nicht in den Jahren 1900 bis 9999."));
+    if (felder.size() != kFelder)
+        throw KonvertierungsFehler(ZeilenFehler(nr, "erwartet werden ein Datum, sechs Gewinnzahlen und die Zusatzzahl."));
+    TGewZahlen z;
+    z.datum = *datum;
+    for (int i = 1; i <= 7; ++i) {
+        int wert = 0;
+        const std::string_view f = felder[std::size_t(i)];
+        if (std::from_chars(f.data(), f.data() + f.size(), wert).ptr != f.data() + f.size() || f.empty() || wert < 1 ||
+            wert > MaxZahl)
+            throw KonvertierungsFehler(ZeilenFehler(nr, Zitat(f) + " ist keine Zahl von 1 bis 45."));
+        if (i <= 6)
+            z.GZ[std::size_t(i)] = std::uint8_t(wert);
+        else
+            z.ZZ = std::uint8_t(wert);
+    }
+    std::sort(z.GZ.begin() + 1, z.GZ.end());
+    if (!IstGueltigeZiehung(z))
+        throw KonvertierungsFehler(ZeilenFehler(nr, "die sieben Zahlen einer Ziehung müssen verschieden sein."));
+    return z;
 }
 }  // namespace
 
 std::vector<TGewZahlen> ZiehungenAusText(std::string_view text) {
     std::vector<TGewZahlen> ziehungen;
     std::vector<std::size_t> zeilenNr;
-    std::size_t nr = 0, start = 0;
     bool ersteInhaltszeile = true;
-    while (start < text.size()) {
-        std::size_t ende = text.find('\n', start);
-        if (ende == std::string_view::npos) ende = text.size();
-        std::string_view zeile = text.substr(start, ende - start);
-        start = ende + 1;
-        ++nr;
-        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
-        if (zeile.find_first_not_of(" \t") == std::string_view::npos) continue;
-        const auto felder = Felder(zeile);
-        const auto datum = DatumFeld(felder[0]);
-        if (ersteInhaltszeile) {
-            ersteInhaltszeile = false;
-            if (!datum) continue;  // header line
-        }
-        if (!datum) throw KonvertierungsFehler(ZeilenFehler(nr, "\"" + std::string(felder[0]) + "\" ist kein Datum."));
-        if (felder.size() != 8)
-            throw KonvertierungsFehler(
-                ZeilenFehler(nr, "erwartet werden ein Datum, sechs Gewinnzahlen und die Zusatzzahl."));
-        TGewZahlen z;
-        z.datum = *datum;
-        for (int i = 1; i <= 7; ++i) {
-            int wert = 0;
-            const std::string_view f = felder[std::size_t(i)];
-            if (std::from_chars(f.data(), f.data() + f.size(), wert).ptr != f.data() + f.size() || f.empty() ||
-                wert < 1 || wert > MaxZahl)
-                throw KonvertierungsFehler(
-                    ZeilenFehler(nr, "\"" + std::string(f) + "\" ist keine Zahl von 1 bis 45."));
-            if (i <= 6)
-                z.GZ[std::size_t(i)] = std::uint8_t(wert);
-            else
-                z.ZZ = std::uint8_t(wert);
-        }
-        std::sort(z.GZ.begin() + 1, z.GZ.end());
-        if (!IstGueltigeZiehung(z))
-            throw KonvertierungsFehler(
-                ZeilenFehler(nr, "die sieben Zahlen einer Ziehung müssen verschieden sein."));
-        ziehungen.push_back(z);
+    FuerAlleZeilen(OhneBOM(text), [&](std::size_t nr, std::string_view zeile) {
+        if (zeile.find_first_not_of(" \t") == std::string_view::npos) return;
+        if (std::exchange(ersteInhaltszeile, false) && IstKopfzeile(zeile)) return;
+        ziehungen.push_back(ZiehungAusZeile(nr, zeile));
         zeilenNr.push_back(nr);
-    }
+    });
+    if (ziehungen.empty()) throw KonvertierungsFehler("Der Text enthält keine einzige Ziehung.");
     std::vector<std::size_t> reihenfolge(ziehungen.size());
     for (std::size_t i = 0; i < reihenfolge.size(); ++i) reihenfolge[i] = i;
     std::stable_sort(reihenfolge.begin(), reihenfolge.end(),

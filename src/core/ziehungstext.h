@@ -9,9 +9,12 @@
 
 namespace quintaro {
 
-// Reads the lines, skipping blank lines and a header line, and returns the
-// draws sorted by date. A line that breaks the game rules, or a date that
-// occurs twice, throws KonvertierungsFehler naming the line.
+// Reads the lines (any line ends, a leading byte-order mark ignored), skipping
+// blank lines and a first line none of whose fields is a number or a date
+// (a header), and returns the
+// draws sorted by date. A line that is no draw by the game rules, a date that
+// occurs twice, or a text without any draw throws KonvertierungsFehler naming
+// the line.
 std::vector<TGewZahlen> ZiehungenAusText(std::string_view text);
 // One line per draw: YYYY-MM-DD and the seven numbers, joined by commas.
 std::string ZiehungenAlsText(const std::vector<TGewZahlen>& ziehungen);

@@ -6,6 +6,7 @@
 #include "core/fehler.h"
 #include "core/formatierung.h"
 #include "core/kombinatorik.h"
+#include "core/textzeilen.h"
 #include "quotas/quotenliste.h"
 #include "systems/katalog.h"
 
@@ -57,7 +58,7 @@ int ZelleAlsGanzzahl(const std::string& zelle) {
     int wert = 0;
     const auto [stelle, fehler] = std::from_chars(erstes, ende, wert);
     if (fehler != std::errc() || stelle != ende || erstes == ende)
-        throw KonvertierungsFehler("'" + zelle + "' ist kein gültiger ganzzahliger Wert.");
+        throw KonvertierungsFehler("'" + Auszug(zelle) + "' ist kein gültiger ganzzahliger Wert.");
     return wert;
 }
 
@@ -151,7 +152,7 @@ Auswertung GewinnAuswertung(const TippTabelle& reihen, std::span<const TGewZahle
             if (klasse == 0) continue;
             const Currency betrag = QuoteHolen(real, klasse, z.datum);
             a.zeilen.push_back({z.datum, betrag, std::int32_t(j + 1), std::uint8_t(klasse), false});
-            a.gesamt += betrag;
+            a.gesamt = BetragSumme(a.gesamt, betrag);
             if (betrag > a.hoechstgewinn) {
                 a.hoechstgewinn = betrag;
                 a.hoechstgewinnDatum = z.datum;

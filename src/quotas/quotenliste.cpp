@@ -3,22 +3,50 @@
 #include <algorithm>
 
 #include "core/datei.h"
+#include "core/ziehungsdatei.h"
 
 namespace quintaro {
 
+bool IstGueltigeQuote(const TQuoten& q) {
+    if (!IstGueltigesZiehungsdatum(q.datum)) return false;
+    return std::all_of(q.q.begin() + 1, q.q.end(), [](Currency c) { return c >= 0 && c <= HoechsteQuote; });
+}
+
 QuotenDatei QuotenLaden(const std::filesystem::path& datei) {
     QuotenDatei ergebnis;
-    if (DateiGroesse(datei) < 0) return ergebnis;
-    const Bytes inhalt = LiesDatei(datei);
+    const auto gelesen = LiesDateiFallsVorhanden(datei);
+    if (!gelesen) return ergebnis;
+    const Bytes& inhalt = *gelesen;
     const std::size_t saetze = inhalt.size() / QuotenGroesse;
     ergebnis.quoten.reserve(saetze);
-    for (std::size_t i = 0; i < saetze; ++i) ergebnis.quoten.push_back(QuotenAus(inhalt.data() + i * QuotenGroesse));
-    if (const std::size_t rest = inhalt.size() % QuotenGroesse; rest != 0)
-        ergebnis.schaden = "Die Quotendatei \"" + DateiName(datei) + "\" ist beschädigt: Ihre letzten " +
-                           std::to_string(rest) + " Bytes ergeben keinen vollständigen Eintrag und wurden übergangen." +
-                           std::string(Absatz) + "Die " + std::to_string(saetze) +
-                           " vollständigen Einträge davor wurden eingelesen.";
+    std::size_t fehlerhaft = 0, ersterFehler = 0;
+    for (std::size_t i = 0; i < saetze; ++i) {
+        const TQuoten q = QuotenAus(inhalt.data() + i * QuotenGroesse);
+        if (IstGueltigeQuote(q))
+            ergebnis.quoten.push_back(q);
+        else if (fehlerhaft++ == 0)
+            ersterFehler = i;
+    }
+    const std::size_t rest = inhalt.size() % QuotenGroesse;
+    if (rest == 0 && fehlerhaft == 0) return ergebnis;
+    ergebnis.schaden = "Die Quotendatei \"" + DateiName(datei) + "\" ist beschädigt:";
+    if (fehlerhaft > 0)
+        ergebnis.schaden += std::string(" ") + std::to_string(fehlerhaft) + (fehlerhaft == 1 ? " Eintrag hat" : " Einträge haben") +
+                            " ein ungültiges Datum oder unmögliche Beträge (der erste ist Nr. " +
+                            std::to_string(ersterFehler + 1) + ") und " + (fehlerhaft == 1 ? "wurde" : "wurden") +
+                            " übergangen.";
+    if (rest != 0)
+        ergebnis.schaden += " Ihre letzten " + std::to_string(rest) +
+                            " Bytes ergeben keinen vollständigen Eintrag und wurden übergangen.";
+    ergebnis.schaden += std::string(Absatz) + "Die " + std::to_string(ergebnis.quoten.size()) +
+                        " gültigen Einträge wurden eingelesen.";
     return ergebnis;
+}
+
+void QuotenSpeichern(const std::filesystem::path& datei, std::span<const TQuoten> quoten) {
+    Bytes inhalt(quoten.size() * QuotenGroesse);
+    for (std::size_t i = 0; i < quoten.size(); ++i) QuotenNach(quoten[i], inhalt.data() + i * QuotenGroesse);
+    SchreibeDateiAtomar(datei, inhalt);
 }
 
 const TQuoten* QuotenDerZiehung(std::span<const TQuoten> liste, TDatum datum) {

@@ -12,15 +12,25 @@
 
 namespace quintaro {
 
+// No prize of this lottery comes near a billion euro; a larger quota is damage.
+constexpr Currency HoechsteQuote = Currency(1'000'000'000) * kCurrencyEinheit;
+
 struct QuotenDatei {
     std::vector<TQuoten> quoten;
-    // Set when the file ends in a piece that is no whole record: that piece is
-    // left out and this German text tells the user.
+    // Set when the file ends in a piece that is no whole record, or holds
+    // records with a date that is no whole day or amounts that are negative or
+    // beyond any real prize: those are left out and this German text tells the user.
     std::string schaden;
 };
 
-// A missing file gives an empty list and no message; a read error throws DateiFehler.
+// Whether a record can be real: a draw date and amounts from 0 to HoechsteQuote.
+bool IstGueltigeQuote(const TQuoten& q);
+
+// A missing file gives an empty list and no message; a read error, or a folder,
+// device or pipe in place of the file, throws DateiFehler.
 QuotenDatei QuotenLaden(const std::filesystem::path& datei);
+// Replaces the file atomically with the records; a write error throws DateiFehler.
+void QuotenSpeichern(const std::filesystem::path& datei, std::span<const TQuoten> quoten);
 
 // The first record with exactly this date, nullptr when there is none.
 const TQuoten* QuotenDerZiehung(std::span<const TQuoten> liste, TDatum datum);

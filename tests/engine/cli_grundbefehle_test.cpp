@@ -17,6 +17,10 @@ TEST(CliGrundbefehle, BinomialAndClassify) {
     const Fall faelle[] = {
         {{"binomial", "45", "6"}, 0, "8145060\n"},
         {{"binomial", "5", "7"}, 0, "0\n"},
+        {{"binomial", "52", "26"}, 0, "495918532948104\n"},
+        {{"binomial", "66", "33"}, 0, "7219428434016265740\n"},
+        {{"binomial", "67", "33"}, 1, ""},
+        {{"binomial", "99", "49"}, 1, ""},
         {{"binomial", "x", "7"}, 1, ""},
         {{"classify", "--row", "1,2,3,4,5,6", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2010-09-08"}, 0, "1\t6\n"},
         {{"classify", "--row", "7,8,9,10,11,12", "--draw", "1,2,3,4,5,6", "--zz", "7", "--date", "2010-09-08"}, 0, "8\t0 + ZZ\n"},
@@ -34,6 +38,7 @@ TEST(CliGrundbefehle, BinomialAndClassify) {
         EXPECT_EQ(lauf.aus, f.aus);
         if (f.status != 0) { EXPECT_FALSE(lauf.fehler.empty()); }
     }
+    EXPECT_NE(Cli({"binomial", "67", "33"}).fehler.find("zu groß für eine 64-Bit-Zahl"), std::string::npos);
 }
 
 TEST(CliGrundbefehle, DrawsImportListAndExportRoundTrip) {
@@ -68,5 +73,41 @@ TEST(CliGrundbefehle, ImportRefusesABadLineAndWritesNothing) {
         EXPECT_EQ(lauf.status, 1) << inhalt;
         EXPECT_NE(lauf.fehler.find(zeile), std::string::npos) << lauf.fehler;
         EXPECT_FALSE(std::filesystem::exists(gz));
+    }
+}
+
+// Lone carriage returns, an empty file, a header alone and a bad first line
+// used to replace the history with nothing or drop a line, with status 0.
+TEST(CliGrundbefehle, ImportReadsEveryLineEndAndNeverLosesTheHistory) {
+    TempOrdner ordner;
+    const auto csv = ordner.pfad() / "ein.csv", gz = ordner.pfad() / "GZ.645";
+    const std::pair<std::string, int> lesbar[] = {
+        {"Datum\r2019-01-02,1,2,3,4,5,6,7\r2019-01-06,1,2,3,4,5,8,7\r", 2},
+        {"Datum,Z1,Z2,Z3,Z4,Z5,Z6,ZZ\r\n2019-01-02,1,2,3,4,5,6,7\r\n", 1},
+        {"2019-01-02,1,2,3,4,5,6,7\n2019-01-06,1,2,3,4,5,8,7", 2},
+        {"\xEF\xBB\xBF" "2019-01-02,1,2,3,4,5,6,7\n", 1},
+    };
+    for (const auto& [inhalt, anzahl] : lesbar) {
+        quintaro::SchreibeDateiAtomar(csv, std::string_view(inhalt));
+        const auto lauf = Cli({"draws", "import", csv.string(), gz.string()});
+        EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+        EXPECT_EQ(quintaro::DateiGroesse(gz), 16 * anzahl) << inhalt;
+    }
+    const quintaro::Bytes geschichte = quintaro::LiesDatei(gz);
+    const std::pair<std::string, std::string> abgelehnt[] = {
+        {"", "keine einzige Ziehung"},
+        {"\r\n\n", "keine einzige Ziehung"},
+        {"Datum;Z1;Z2;Z3;Z4;Z5;Z6;ZZ\r\n", "keine einzige Ziehung"},
+        {"2019-02-30,1,2,3,4,5,6,7\n2019-01-02,1,2,3,4,5,6,7\n", "Zeile 1: \"2019-02-30\" ist kein Datum."},
+        {"Ziehung 1\n2019-01-02,1,2,3,4,5,6,7\n", "Zeile 1"},
+    };
+    for (const auto& [inhalt, meldung] : abgelehnt) {
+        quintaro::SchreibeDateiAtomar(csv, std::string_view(inhalt));
+        const auto lauf = Cli({"draws", "import", csv.string(), gz.string()});
+        EXPECT_EQ(lauf.status, 1) << inhalt;
+        EXPECT_NE(lauf.fehler.find(meldung), std::string::npos) << lauf.fehler;
+        EXPECT_NE(lauf.fehler.find("\"ein.csv\""), std::string::npos) << lauf.fehler;
+        EXPECT_NE(lauf.fehler.find("\"GZ.645\" bleibt unverändert"), std::string::npos) << lauf.fehler;
+        EXPECT_EQ(quintaro::LiesDatei(gz), geschichte) << inhalt;
     }
 }

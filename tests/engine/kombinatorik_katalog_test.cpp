@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/kombinatorik.h"
 #include "systems/katalog.h"
 
@@ -9,6 +11,33 @@ TEST(Kombinatorik, BinomialEdgeCases) {
     const std::tuple<int, int, std::int64_t> faelle[] = {
         {45, 6, 8145060}, {12, 6, 924}, {7, 7, 1}, {5, 7, 0}, {42, 2, 861}, {45, 22, 4116715363800}, {1, 1, 1}, {40, 1, 40}};
     for (const auto& [n, k, erwartet] : faelle) EXPECT_EQ(Binomial(n, k), erwartet) << n << " " << k;
+}
+
+// The cancel-then-multiply route wrapped past 2^63 from n = 52 on although
+// every result up to n = 66 fits; checked against Pascal's triangle.
+TEST(Kombinatorik, BinomialIsExactWhereverItFitsAndSaysWhenItDoesNot) {
+    std::vector<std::vector<unsigned __int128>> pascal(101);
+    for (int n = 0; n <= 100; ++n) {
+        pascal[std::size_t(n)].assign(std::size_t(n) + 1, 1);
+        for (int k = 1; k < n; ++k)
+            pascal[std::size_t(n)][std::size_t(k)] = pascal[std::size_t(n - 1)][std::size_t(k - 1)] + pascal[std::size_t(n - 1)][std::size_t(k)];
+    }
+    const auto grenze = static_cast<unsigned __int128>(std::numeric_limits<std::int64_t>::max());
+    for (int n = 0; n <= 100; ++n)
+        for (int k = 1; k <= n; ++k) {
+            const auto soll = pascal[std::size_t(n)][std::size_t(k)];
+            const auto ist = BinomialPruefen(n, k);
+            if (soll <= grenze) {
+                ASSERT_TRUE(ist.has_value()) << n << " " << k;
+                EXPECT_EQ(static_cast<unsigned __int128>(*ist), soll) << n << " " << k;
+                EXPECT_EQ(Binomial(n, k), *ist);
+            } else {
+                EXPECT_FALSE(ist.has_value()) << n << " " << k;
+                EXPECT_EQ(Binomial(n, k), std::numeric_limits<std::int64_t>::max()) << n << " " << k;
+            }
+        }
+    EXPECT_EQ(BinomialPruefen(66, 33), std::int64_t(7219428434016265740));
+    EXPECT_EQ(BinomialPruefen(5, 7), 0);
 }
 
 TEST(Kombinatorik, SubsetsComeInLexicographicOrderStoredOrStreamed) {

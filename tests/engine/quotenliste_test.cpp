@@ -45,7 +45,7 @@ TEST(QuotenLaden, MissingFileIsEmptyAndADamagedTailIsReported) {
     EXPECT_TRUE(fehlt.quoten.empty());
     EXPECT_TRUE(fehlt.schaden.empty());
 
-    const std::vector<TQuoten> liste = {Quoten(43467, 1, -5), Quoten(43470, 8, 123456789012345)};
+    const std::vector<TQuoten> liste = {Quoten(43467, 1, 5), Quoten(43470, 8, 9876543210123)};
     Bytes daten(72 * 2 + 10, 0xEE);
     QuotenNach(liste[0], daten.data());
     QuotenNach(liste[1], daten.data() + 72);

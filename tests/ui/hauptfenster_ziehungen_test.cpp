@@ -189,7 +189,7 @@ TEST_F(Hauptfenster, AFailedWriteChangesNeitherFileNorListAndKeepsAddingMode) {
     schreibeGeschichte();
     const Bytes vorher = LiesDatei(datei(ZiehungsDateiName));
     fenster = std::make_unique<TFAuswertung>();
-    std::filesystem::create_directory(datei(ZiehungsDateiName).string() + ".neu");  // blocks the write
+    std::filesystem::permissions(datei(ZiehungsDateiName), std::filesystem::perms::owner_read);  // blocks the write
     QTest::mouseClick(seite().BHinzu, Qt::LeftButton);
     for (int n : {1, 2, 3, 4, 5, 6, 7}) klicke(n);
     QTest::mouseClick(seite().BSpeichern, Qt::LeftButton);
@@ -199,7 +199,7 @@ TEST_F(Hauptfenster, AFailedWriteChangesNeitherFileNorListAndKeepsAddingMode) {
     EXPECT_EQ(LiesDatei(datei(ZiehungsDateiName)), vorher);
     EXPECT_EQ(seite().BHinzu->text(), "Abbrechen");
 
-    std::filesystem::remove(datei(ZiehungsDateiName).string() + ".neu");
+    std::filesystem::permissions(datei(ZiehungsDateiName), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     QTest::mouseClick(seite().BSpeichern, Qt::LeftButton);  // trying again appends once
     EXPECT_EQ(Daten().GZListe.size(), 4u);
     EXPECT_EQ(DateiGroesse(datei(ZiehungsDateiName)), 64);

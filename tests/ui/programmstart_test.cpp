@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
@@ -116,4 +117,52 @@ TEST_F(Programmstart, ToolbarLeavesOutTheOwnWindowAndDisablesWhatIsMissing) {
     fenster.show();
     knopf("BClose")->trigger();
     EXPECT_FALSE(fenster.isVisible());
+}
+
+// A history that is a loop of links used to abort the start with an English
+// library message; an unreadable settings file was loaded as empty and then
+// replaced by the keys of the main window alone.
+TEST_F(Programmstart, UnreadableFilesAtStartAreReportedOnceInGermanAndLeftAlone) {
+    std::filesystem::create_symlink("GZ.645", datei(ZiehungsDateiName));
+    std::filesystem::create_directory(datei(QuotenDateiName));
+    std::filesystem::create_symlink("Einstellungen.ini", datei(EinstellungsDateiName));
+    FensterRegistrieren();
+    std::unique_ptr<TFAuswertung> haupt(HauptfensterErzeugen());
+    haupt->show();
+    haupt->close();
+    haupt->show();
+    haupt->close();
+    QStringList texte;
+    for (const auto& m : nachrichten.meldungen) {
+        EXPECT_EQ(m.art, NachrichtenAttrappe::Art::Fehler);
+        texte << m.text;
+    }
+    ASSERT_EQ(texte.size(), 3) << texte.join("|").toStdString();
+    EXPECT_TRUE(texte[0].contains("\"GZ.645\" kann nicht gelesen werden: Der Pfad enthält zu viele oder kreisförmige"));
+    EXPECT_TRUE(texte[1].contains("\"Quo.645\" kann nicht gelesen werden: Der Name bezeichnet einen Ordner."));
+    EXPECT_TRUE(texte[2].contains("\"Einstellungen.ini\" kann nicht gelesen werden"));
+    EXPECT_TRUE(std::filesystem::is_symlink(datei(EinstellungsDateiName)));
+    EXPECT_TRUE(std::filesystem::is_symlink(datei(ZiehungsDateiName)));
+    EXPECT_TRUE(Daten().GZListe.empty());
+}
+
+// The system ticket entry and windows opened on demand were never deleted:
+// at the end only the main window was.
+TEST_F(Programmstart, TheWindowTableDeletesItsWindowsAtTheEnd) {
+    FensterRegistrieren();
+    std::unique_ptr<TFAuswertung> haupt(HauptfensterErzeugen());
+    QPointer<QWidget> eingabe = FindeFenster("FEingabeSys");
+    ASSERT_TRUE(eingabe);
+    eingabe->close();  // only hidden
+    QPointer<QWidget> statistik = Fensterverwaltung::Instanz().oeffne(Ziel::Statistik);
+    ASSERT_TRUE(statistik);
+    statistik->close();  // waits for its deletion, which no event loop runs here
+    QPointer<QWidget> zweite = Fensterverwaltung::Instanz().oeffne(Ziel::Statistik);
+    ASSERT_NE(zweite, statistik);
+    Fensterverwaltung::Instanz().fensterLoeschen();
+    EXPECT_TRUE(eingabe.isNull());
+    EXPECT_TRUE(statistik.isNull());
+    EXPECT_TRUE(zweite.isNull());
+    EXPECT_FALSE(FensterOffen("FEingabeSys"));
+    Fensterverwaltung::Instanz().fensterLoeschen();  // nothing left to delete twice
 }

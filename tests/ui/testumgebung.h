@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/ui/fensterverwaltung.h"
 #include "core/datenbestand.h"
 #include "core/datenpfad.h"
 #include "core/formatierung.h"
@@ -28,7 +29,10 @@ protected:
         Daten() = Datenbestand{};
         SetzeRegion(Regionaleinstellungen{});
     }
-    void TearDown() override { Daten() = Datenbestand{}; }
+    void TearDown() override {
+        Fensterverwaltung::Instanz().fensterLoeschen();
+        Daten() = Datenbestand{};
+    }
 
     std::filesystem::path datei(std::string_view name) const { return DatenDatei(name); }
 

@@ -2,9 +2,15 @@
 
 #include "app/ui/fensterverwaltung.h"
 #include "app/programmwerte.h"
+#include "app/ui/nachrichten.h"
+#include "app/ui/tfinfo.h"
+#include "app/ui/tfkal.h"
+#include "app/ui/tfnueberk.h"
 #include "app/ui/werkzeugleiste.h"
+#include "core/einstellungen.h"
 #include "entry/ui/tfeingabe.h"
 #include "evaluation/ui/tfauswertung.h"
+#include "quotas/ui/tfquoten.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/eingabesys.h"
 
@@ -36,14 +42,16 @@ void FensterRegistrieren() {
                       });
                       return static_cast<QWidget*>(fenster);
                   }});
-    v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, {}});
+    v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, [] { return static_cast<QWidget*>(new TFQuoten); }});
     v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, {}});
-    v.registriere(Ziel::NueberK, {"FNueberK", 1100, false, false, false, {}});
-    v.registriere(Ziel::Kal, {"FKal", 1120, true, false, false, {}});
-    v.registriere(Ziel::Info, {"FInfo", 1130, false, false, false, {}});
+    // The small tools have help pages of their own.
+    v.registriere(Ziel::NueberK, {"FNueberK", 1110, false, false, false, [] { return static_cast<QWidget*>(new TFNueberK); }});
+    v.registriere(Ziel::Kal, {"FKal", 1080, true, false, false, [] { return static_cast<QWidget*>(new TFKal); }});
+    v.registriere(Ziel::Info, {"FInfo", 1060, false, false, false, [] { return static_cast<QWidget*>(new TFInfo); }});
 }
 
 TFAuswertung* HauptfensterErzeugen() {
+    Einstellungen::SetzeMelder([](const std::string& text) { Nachrichten().fehler(nullptr, AlsMeldung(text)); });
     auto* haupt = new TFAuswertung;
     Fensterverwaltung::Instanz().erzeugeStartfenster();
     return haupt;

@@ -4,6 +4,7 @@
 
 #include "app/start/programmstart.h"
 #include "app/start/tfstart.h"
+#include "app/ui/fensterverwaltung.h"
 #include "evaluation/ui/tfauswertung.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     start->setzeInitialisiert(true);
 
     const int status = QApplication::exec();
+    quintaro::Fensterverwaltung::Instanz().fensterLoeschen();
     delete haupt;
     return status;
 }

@@ -10,10 +10,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/programmwerte.h"
+#include "app/ui/hilfe.h"
 #include "app/ui/region_qt.h"
 #include "core/datenpfad.h"
 #include "core/fehler.h"
@@ -68,6 +70,7 @@ TFStart::TFStart(QWidget* eltern) : QWidget(eltern) {
     layout->addWidget(BWeiter, 0, Qt::AlignRight);
     setzeInitialisiert(false);
     connect(BWeiter, &QPushButton::clicked, this, &TFStart::weiter);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [] { HilfeZeigen(1010); });
 }
 
 void TFStart::setzeInitialisiert(bool initialisiert) {

@@ -53,7 +53,18 @@ QWidget* Fensterverwaltung::erzeuge(const Fensterart& a) {
     QWidget* fenster = a.erzeugen();
     fenster->setObjectName(a.name);
     fenster->setAttribute(Qt::WA_DeleteOnClose, !a.nurVerstecken);
+    std::erase_if(erzeugt_, [](const QPointer<QWidget>& f) { return f.isNull(); });
+    erzeugt_.emplace_back(fenster);
     return fenster;
+}
+
+void Fensterverwaltung::fensterLoeschen() {
+    // Newest first: a window made by another one goes before its maker.
+    while (!erzeugt_.empty()) {
+        QPointer<QWidget> fenster = erzeugt_.back();
+        erzeugt_.pop_back();
+        delete fenster.data();
+    }
 }
 
 QWidget* FindeFenster(const QString& name) {

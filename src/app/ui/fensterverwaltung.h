@@ -1,11 +1,12 @@
 #pragma once
 // The window table: which windows exist, how each is opened (shown, or
 // created on demand), and the open-window check.
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <map>
-
-class QWidget;
+#include <vector>
 
 namespace quintaro {
 
@@ -34,10 +35,15 @@ public:
     // Creates the windows that exist from the start.
     void erzeugeStartfenster();
     void leeren() { arten_.clear(); }
+    // The table owns the windows it creates: a window closed for good deletes
+    // itself, the ones still there (hidden long-lived windows, open ones) are
+    // deleted here at the end of the program.
+    void fensterLoeschen();
 
 private:
-    static QWidget* erzeuge(const Fensterart& a);
+    QWidget* erzeuge(const Fensterart& a);
     std::map<Ziel, Fensterart> arten_;
+    std::vector<QPointer<QWidget>> erzeugt_;
 };
 
 // Whether a window with this component name exists (hidden ones count).

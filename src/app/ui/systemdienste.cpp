@@ -18,7 +18,7 @@ bool InternetVerbunden() {
     return false;
 }
 
-void WebseiteOeffnen(const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); }
+bool WebseiteOeffnen(const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); }
 
 void TaschenrechnerStarten() {
     for (const char* programm : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "mate-calc", "xcalc"}) {

@@ -7,7 +7,9 @@ namespace quintaro {
 
 // Whether a network interface other than loopback is up; nothing is sent.
 bool InternetVerbunden();
-void WebseiteOeffnen(const QString& adresse);
+// Opens a web page or a mail address with the desktop's program for it; false
+// when none could be started.
+bool WebseiteOeffnen(const QString& adresse);
 // Starts the desktop's calculator; a missing one is not reported.
 void TaschenrechnerStarten();
 

@@ -204,7 +204,8 @@ void Auswertungsseite::EinstellungenLesen() {
         for (int i = 1; i <= n; ++i) gemerkt.push_back(ini.leseText(kSpielscheine, "Datei" + std::to_string(i), ""));
     }
     for (const auto& datei : gemerkt) {
-        if (std::filesystem::is_regular_file(datei)) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(datei, ec)) {
             DateienEinlesen(datei);
         } else {
             Nachrichten().information(this, AlsMeldung("Die mit dem Programmstart zu ladende Datei " +
@@ -213,8 +214,10 @@ void Auswertungsseite::EinstellungenLesen() {
         }
     }
     if (!gemerkt.empty()) return;
-    for (const auto name : {DemoSystemscheinName, DemoNormalscheinName})
-        if (std::filesystem::is_regular_file(DatenDatei(name))) DateienEinlesen(DatenDatei(name));
+    for (const auto name : {DemoSystemscheinName, DemoNormalscheinName}) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(DatenDatei(name), ec)) DateienEinlesen(DatenDatei(name));
+    }
 }
 
 void Auswertungsseite::EinstellungenSchreiben() {
