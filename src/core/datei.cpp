@@ -127,6 +127,8 @@ DateiFehler Schreibfehler(const std::filesystem::path& pfad, const std::string& 
     return DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht geschrieben werden: " + ursache);
 }
 
+// The writing helpers throw a failed call's errno; SchreibeDateiAtomar turns it
+// into the German message naming the file.
 void AllesSchreiben(int fd, const void* daten, std::size_t laenge) {
     const auto* p = static_cast<const char*>(daten);
     while (laenge > 0) {

@@ -14,6 +14,8 @@ namespace quintaro {
 // Money: signed 64-bit count of 1/10000 euro.
 using Currency = std::int64_t;
 constexpr Currency kCurrencyEinheit = 10000;
+// No prize of this lottery comes near a billion euro; a larger quota is damage.
+constexpr Currency HoechsteQuote = Currency(1'000'000'000) * kCurrencyEinheit;
 // a + b, held at the limits of the type instead of wrapping round.
 constexpr Currency BetragSumme(Currency a, Currency b) {
     Currency summe = 0;

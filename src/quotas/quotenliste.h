@@ -12,9 +12,6 @@
 
 namespace quintaro {
 
-// No prize of this lottery comes near a billion euro; a larger quota is damage.
-constexpr Currency HoechsteQuote = Currency(1'000'000'000) * kCurrencyEinheit;
-
 struct QuotenDatei {
     std::vector<TQuoten> quoten;
     // Set when the file ends in a piece that is no whole record, or holds
@@ -23,7 +20,8 @@ struct QuotenDatei {
     std::string schaden;
 };
 
-// Whether a record can be real: a draw date and amounts from 0 to HoechsteQuote.
+// Whether a record can be real: a draw date and amounts from 0 to HoechsteQuote
+// (the game rules).
 bool IstGueltigeQuote(const TQuoten& q);
 
 // A missing file gives an empty list and no message; a read error, or a folder,

@@ -9,6 +9,8 @@
 #include <fstream>
 
 #include "core/datei.h"
+#include "core/einstellungen.h"
+#include "core/ziehungsdatei.h"
 #include "core/fehler.h"
 #include "temp_ordner.h"
 
@@ -156,4 +158,42 @@ TEST(Dateifehler, SystemErrorsAreNamedInGerman) {
         EXPECT_FALSE(text.empty());
     }
     EXPECT_NE(FehlerUrsache(EIO).find("Ein-/Ausgabefehler"), std::string::npos);
+}
+
+// A history in a folder that cannot be searched, and a settings file that
+// cannot be read, as an ordinary user meets them (root would read them, so the
+// check runs as the user "nobody" in a child process).
+TEST_F(Datei, FilesTheUserMayNotReadGiveGermanErrorsAndStayUntouched) {
+    fs::create_directory(pfad("gesperrt"));
+    SchreibeDateiAtomar(pfad("gesperrt") / "GZ.645", Bytes(16, 1));
+    fs::permissions(pfad("gesperrt"), fs::perms::none);
+    SchreibeDateiAtomar(pfad("Einstellungen.ini"), std::string_view("[Filter]\r\nZP=20\r\n"));
+    fs::permissions(pfad("Einstellungen.ini"), fs::perms::none);
+    fs::permissions(ordner.pfad(), fs::perms::all);
+    EXPECT_EXIT(
+        {
+            if (::geteuid() == 0 && ::setuid(65534) != 0) std::_Exit(2);
+            int fehler = 0;
+            try {
+                ZiehungenLaden(pfad("gesperrt") / "GZ.645");
+            } catch (const DateiFehler& e) {
+                if (std::string(e.what()).find("\"GZ.645\" kann nicht gelesen werden: Der Zugriff wurde verweigert.") ==
+                    std::string::npos)
+                    fehler = 3;
+            } catch (...) {
+                std::_Exit(4);
+            }
+            int meldungen = 0;
+            Einstellungen::SetzeMelder([&](const std::string&) { ++meldungen; });
+            Einstellungen e(pfad("Einstellungen.ini"));
+            e.schreibeZahl("Filter", "GA", 3);
+            Einstellungen(pfad("Einstellungen.ini")).schreibeZahl("Filter", "TR", 30);
+            std::_Exit(fehler != 0 ? fehler : meldungen == 1 ? 0 : 5);
+        },
+        ::testing::ExitedWithCode(0), "");
+    fs::permissions(ordner.pfad(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                       fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(pfad("gesperrt"), fs::perms::owner_all);
+    fs::permissions(pfad("Einstellungen.ini"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Text(pfad("Einstellungen.ini")), "[Filter]\r\nZP=20\r\n");
 }

@@ -29,10 +29,10 @@ protected:
         Daten() = Datenbestand{};
         SetzeRegion(Regionaleinstellungen{});
     }
-    void TearDown() override {
-        Fensterverwaltung::Instanz().fensterLoeschen();
-        Daten() = Datenbestand{};
-    }
+    void TearDown() override { Daten() = Datenbestand{}; }
+    // After the test's own members, which may hold windows of their own: the
+    // windows the window table made are deleted last.
+    ~Testumgebung() override { Fensterverwaltung::Instanz().fensterLoeschen(); }
 
     std::filesystem::path datei(std::string_view name) const { return DatenDatei(name); }
 
