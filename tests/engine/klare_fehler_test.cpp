@@ -41,7 +41,7 @@ std::pair<int, std::string> ProgrammMitSpeicher(const std::vector<std::string>& 
     const pid_t pid = ::fork();
     if (pid == 0) {
         const rlimit grenze{speicher, speicher};
-        ::setrlimit(RLIMIT_AS, &grenze);
+        ::setrlimit(RLIMIT_DATA, &grenze);
         const int aus = ::open("/dev/null", O_WRONLY), fehler = ::open(fehlerDatei.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(aus, 1);
         ::dup2(fehler, 2);
