@@ -31,6 +31,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
         {"stats", {BefehlStats, "stats freq|absence|pairs|triples|quads|search --draws DATEI [--view all|sun|wed]\n"
                                 "  [--from I --to I] [--numbers 5,12]\n"
                                 "                                    Zahlenstatistik einer Ansicht"}},
+        {"random", {BefehlRandom, "random --count N [--bank 7,21] [--killer 1,2] [--fav 13] [--seed S]\n"
+                                  "                                    Zufallstipps mit Bankzahlen, Quotenkillern, Favoriten"}},
     };
     return gruppen;
 }
