@@ -30,8 +30,8 @@ int BefehlRandom(const std::vector<std::string>& args, std::ostream& out, std::o
         for (int n : ZahlenListe(*liste, std::string("--") + name)) {
             if (rollen.RolleVon(n) == rolle)
                 throw std::invalid_argument("Die Zahl " + std::to_string(n) + " ist doppelt angegeben.");
-            const TUmschaltung u = rollen.Umschalten(rolle, n);
-            if (u.art == TUmschaltung::Art::Abgelehnt || u.art == TUmschaltung::Art::Unzulaessig) {
+            const TRollenwechsel u = rollen.Umschalten(rolle, n);
+            if (u.art == TRollenwechsel::Art::Abgelehnt || u.art == TRollenwechsel::Art::Unzulaessig) {
                 err << AlsZeilen(u.meldung) << '\n';
                 return 1;
             }

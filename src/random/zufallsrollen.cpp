@@ -39,25 +39,25 @@ std::optional<Rolle> TZufallsrollen::RolleVon(int n) const {
     return std::nullopt;
 }
 
-TUmschaltung TZufallsrollen::BLotAuswerten(int code) {
+TRollenwechsel TZufallsrollen::BLotAuswerten(int code) {
     const int n = code % 100;
     const int rolle = code / 100;
     if (n < 1 || n > MaxZahl || rolle < 1 || rolle > 3)
-        return {TUmschaltung::Art::Unzulaessig, "Die Zahl " + std::to_string(n) + " liegt nicht zwischen 1 und 45."};
+        return {TRollenwechsel::Art::Unzulaessig, "Die Zahl " + std::to_string(n) + " liegt nicht zwischen 1 und 45."};
     const Rolle a = Rolle(rolle);
     TZahlenMenge& menge = Veraenderbar(a);
     if (menge.enthaelt(n)) {
         menge.entferne(n);
-        return {TUmschaltung::Art::Entfernt, {}};
+        return {TRollenwechsel::Art::Entfernt, {}};
     }
     if (const auto andere = RolleVon(n))
-        return {TUmschaltung::Art::Unzulaessig,
+        return {TRollenwechsel::Art::Unzulaessig,
                 "Die Zahl " + std::to_string(n) + " ist schon als " + RollenName(*andere) + " gewählt."};
-    if (a == Rolle::Bank && ZufBankAnzahl() == MaxBankzahlen) return {TUmschaltung::Art::Abgelehnt, MeldungBankGrenze};
+    if (a == Rolle::Bank && ZufBankAnzahl() == MaxBankzahlen) return {TRollenwechsel::Art::Abgelehnt, MeldungBankGrenze};
     if (a == Rolle::Killer && ZufBankAnzahl() + KillerAnzahl() == MaxZahl - 1)
-        return {TUmschaltung::Art::Abgelehnt, MeldungKillerGrenze};
+        return {TRollenwechsel::Art::Abgelehnt, MeldungKillerGrenze};
     menge.hinzu(n);
-    return {TUmschaltung::Art::Gesetzt, {}};
+    return {TRollenwechsel::Art::Gesetzt, {}};
 }
 
 void TZufallsrollen::Leeren(Rolle a) {

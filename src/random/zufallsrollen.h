@@ -19,7 +19,7 @@ extern const std::string MeldungKillerGrenze;
 // What a toggle did. Abgelehnt carries the limit's message for the user;
 // Unzulaessig (a number outside 1..45 or one that has another role, which the
 // window never offers) carries a text for the command line.
-struct TUmschaltung {
+struct TRollenwechsel {
     enum class Art { Gesetzt, Entfernt, Abgelehnt, Unzulaessig };
     Art art;
     std::string meldung;
@@ -36,8 +36,8 @@ public:
     TZufallsrollen();
 
     // Toggles number n = code mod 100 in role a = code div 100, within the limits.
-    TUmschaltung BLotAuswerten(int code);
-    TUmschaltung Umschalten(Rolle a, int n) { return BLotAuswerten(n + 100 * int(a)); }
+    TRollenwechsel BLotAuswerten(int code);
+    TRollenwechsel Umschalten(Rolle a, int n) { return BLotAuswerten(n + 100 * int(a)); }
     // Removes every number of the role.
     void Leeren(Rolle a);
     // Restores a stored list ("7,21,33") through the same limits as clicks;

@@ -14,7 +14,7 @@
 namespace quintaro {
 namespace {
 
-using Art = TUmschaltung::Art;
+using Art = TRollenwechsel::Art;
 
 TEST(Zufallsgenerator, FollowsTheCongruenceAndTakesTheUpperBitsOfTheProduct) {
     TZufallsgenerator g(0);
@@ -42,7 +42,7 @@ protected:
 
 TEST_F(Rollen, SixthBankerIsRefusedAndChangesNothing) {
     Setzen(Rolle::Bank, {1, 2, 3, 4, 5});
-    const TUmschaltung u = r.BLotAuswerten(106);
+    const TRollenwechsel u = r.BLotAuswerten(106);
     EXPECT_EQ(u.art, Art::Abgelehnt);
     EXPECT_EQ(u.meldung, "Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum.");
     EXPECT_EQ(r.ZufBankAnzahl(), 5);
@@ -55,7 +55,7 @@ TEST_F(Rollen, SixthBankerIsRefusedAndChangesNothing) {
 TEST_F(Rollen, QuotaKillersStopWhenOneFreeNumberIsLeft) {
     Setzen(Rolle::Bank, {1, 2, 3});
     for (int n = 4; n <= 44; ++n) ASSERT_EQ(r.BLotAuswerten(200 + n).art, Art::Gesetzt) << n;  // 3 + 41 = 44
-    const TUmschaltung u = r.BLotAuswerten(245);
+    const TRollenwechsel u = r.BLotAuswerten(245);
     EXPECT_EQ(u.art, Art::Abgelehnt);
     EXPECT_EQ(u.meldung, "Noch einen Quotenkiller mehr und der Zufall hat gar keine Chance mehr.\r\rIch breche ab.");
     EXPECT_EQ(KillerAnzahl(), 41);
@@ -70,7 +70,7 @@ TEST_F(Rollen, ANumberTakesOneRoleAndClearingRemovesARoleOnly) {
     Setzen(Rolle::Killer, {8, 9});
     Setzen(Rolle::Favorit, {10, 11, 12});
     for (Rolle a : {Rolle::Killer, Rolle::Favorit}) {
-        const TUmschaltung u = r.Umschalten(a, 7);
+        const TRollenwechsel u = r.Umschalten(a, 7);
         EXPECT_EQ(u.art, Art::Unzulaessig);
         EXPECT_EQ(u.meldung, "Die Zahl 7 ist schon als Bankzahl gewählt.");
     }
