@@ -33,6 +33,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
                                 "                                    Zahlenstatistik einer Ansicht"}},
         {"random", {BefehlRandom, "random --count N [--bank 7,21] [--killer 1,2] [--fav 13] [--seed S]\n"
                                   "                                    Zufallstipps mit Bankzahlen, Quotenkillern, Favoriten"}},
+        {"xlsx", {BefehlXlsx, "xlsx export SCHEIN AUS.xlsx [--sheet NAME] | xlsx import EIN.xlsx\n"
+                              "                                    Tippreihen als Arbeitsmappe ausgeben, einlesen"}},
     };
     return gruppen;
 }
