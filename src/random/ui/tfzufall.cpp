@@ -34,8 +34,9 @@ constexpr const char* Sektion = "Zufall";
 constexpr std::array<const char*, 4> RollenSchluessel = {"", "Bankzahlen", "Quotenkiller", "Favoriten"};
 constexpr std::array<const char*, 4> RollenTitel = {"", "Bankzahlen", "Quotenkiller", "Favoriten"};
 
-// Distribution plates: 9 slots a row, the count plate directly below its number plate.
-constexpr int PlattenBreite = 30, PlattenHoehe = 18, Luecke = 4, PlattenSpalten = 9;
+// Distribution plates: 7 slots a row, the count plate directly below its number
+// plate and wide enough for the seven digits of a banker number's count.
+constexpr int PlattenBreite = 52, PlattenHoehe = 18, Luecke = 4, PlattenSpalten = 7;
 constexpr int SlotHoehe = 2 * PlattenHoehe + 1 + Luecke;
 constexpr int PlattenZeilen = (MaxZahl + PlattenSpalten - 1) / PlattenSpalten;
 constexpr int PlattenflaecheBreite = PlattenSpalten * (PlattenBreite + Luecke) + Luecke;
@@ -54,6 +55,16 @@ QPushButton* Knopf(const QString& text, const char* name, QWidget* eltern) {
 
 Dateifrage Speicherfrage(const QString& titel, const QString& filter, const QString& endung) {
     return {titel, QString::fromStdString(DatenPfad().string()), {filter}, 1, endung};
+}
+
+// A wrapped label with room for a number of lines. Without this the window's
+// layout would trade height for width and, made small, let the panels overlap.
+void OhneHoeheFuerBreite(QLabel* label, int zeilen) {
+    label->setWordWrap(true);
+    QSizePolicy politik = label->sizePolicy();
+    politik.setHeightForWidth(false);
+    label->setSizePolicy(politik);
+    label->setMinimumHeight(zeilen * label->fontMetrics().lineSpacing());
 }
 
 std::array<int, MaxZahl> Natuerlich() { return Verteilungsfolge({}, false); }
@@ -96,7 +107,7 @@ TFZufall::TFZufall(QWidget* eltern) : QMainWindow(eltern), modell_(new TZufallsM
     auto* hinweis = new QLabel(QStringLiteral("Geben Sie die gewünschte Anzahl Tippreihen ein, wählen Sie ggfs. "
                                               "Bankzahlen, Quotenkiller und Favoriten, dann \"Viel Glück\"!"),
                                anzahl);
-    hinweis->setWordWrap(true);
+    OhneHoeheFuerBreite(hinweis, 5);
     anzahlLayout->addWidget(hinweis, 2, 0, 1, 2);
     Gauge = new QProgressBar(anzahl);
     Gauge->setObjectName(QStringLiteral("Gauge"));
@@ -122,9 +133,8 @@ TFZufall::TFZufall(QWidget* eltern) : QMainWindow(eltern), modell_(new TZufallsM
     GZuf->verticalHeader()->hide();
     GZuf->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // hundreds of thousands of rows
     GZuf->verticalHeader()->setDefaultSectionSize(18);
-    GZuf->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    GZuf->horizontalHeader()->setDefaultSectionSize(34);
-    GZuf->setColumnWidth(0, 48);
+    GZuf->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    GZuf->horizontalHeader()->setMinimumSectionSize(34);
     GZuf->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GZuf->setSelectionMode(QAbstractItemView::NoSelection);
     GZuf->setMinimumWidth(48 + 6 * 34 + 24);
@@ -137,7 +147,7 @@ TFZufall::TFZufall(QWidget* eltern) : QMainWindow(eltern), modell_(new TZufallsM
     ergebnisLayout->addWidget(BExcel, 3, 1);
     LDatei = new QLabel(ergebnis);
     LDatei->setObjectName(QStringLiteral("LDatei"));
-    LDatei->setWordWrap(true);
+    OhneHoeheFuerBreite(LDatei, 2);
     ergebnisLayout->addWidget(LDatei, 4, 1);
     ergebnisLayout->setRowStretch(5, 1);
     BClose = Knopf(QStringLiteral("Sch&ließen"), "BClose", ergebnis);
@@ -146,7 +156,6 @@ TFZufall::TFZufall(QWidget* eltern) : QMainWindow(eltern), modell_(new TZufallsM
     haupt->addWidget(ergebnis, 2, 1, 1, 3);
     haupt->setRowStretch(2, 1);
     setCentralWidget(flaeche);
-    setMinimumSize(minimumSizeHint().boundedTo(QSize(1366, 700)));
     resize(sizeHint().width(), 700);
 
     connect(EAnz, &QLineEdit::returnPressed, this, &TFZufall::BStartClick);
