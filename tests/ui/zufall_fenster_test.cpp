@@ -224,6 +224,8 @@ TEST_F(ZufallFenster, LongRunsLockTheChoicesAndStopWithTheRowsSoFar) {
     EXPECT_FALSE(fenster->EAnz->isEnabled());
     EXPECT_FALSE(fenster->P[1]->isEnabled());
     EXPECT_FALSE(fenster->BSave->isEnabled());
+    EXPECT_FALSE(fenster->BAuf->isEnabled());
+    EXPECT_EQ(Zeilen(), 0);
     EXPECT_TRUE(fenster->BStopp->isEnabled());
     EXPECT_EQ(fenster->Gauge->maximum(), 1000000);
     fenster->BStartClick();  // a second start while one runs does nothing

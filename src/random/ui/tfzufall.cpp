@@ -285,8 +285,8 @@ void TFZufall::BStartClick() {
         PlattenZeigen();
         return;
     }
-    ergebnis_ = {};
     modell_->setzeReihen(nullptr);
+    ergebnis_ = {};
     LReihen->setText(QStringLiteral("Zufallsreihen"));
     Gauge->setMaximum(anforderung.anzahl);
     Gauge->setValue(0);
@@ -327,7 +327,7 @@ void TFZufall::LaufBeenden() {
 void TFZufall::Sperren(bool gesperrt) {
     laeuft_ = gesperrt;
     for (int a = 1; a <= 3; ++a) P[std::size_t(a)]->setEnabled(!gesperrt);
-    for (QWidget* w : std::initializer_list<QWidget*>{EAnz, BStart, BSave, BCSV, BExcel}) w->setEnabled(!gesperrt);
+    for (QWidget* w : std::initializer_list<QWidget*>{EAnz, BStart, BSave, BCSV, BExcel, BAuf}) w->setEnabled(!gesperrt);
     BStopp->setEnabled(gesperrt);
 }
 
