@@ -35,6 +35,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
                                 "                                    Zahlenstatistik einer Ansicht"}},
         {"tips", {BefehlTips, "tips DATEI [--blanks separate|remove]\n"
                               "                                    Tippreihen aus einem Text, wie sie in die Tabelle kämen"}},
+        {"random", {BefehlRandom, "random --count N [--bank 7,21] [--killer 1,2] [--fav 13] [--seed S]\n"
+                                  "                                    Zufallstipps mit Bankzahlen, Quotenkillern, Favoriten"}},
         {"xlsx", {BefehlXlsx, "xlsx export SCHEIN AUS.xlsx [--sheet NAME] | xlsx import EIN.xlsx\n"
                               "                                    Tippreihen als Arbeitsmappe ausgeben, einlesen"}},
     };

@@ -18,6 +18,7 @@ int BefehlClassify(const std::vector<std::string>& args, std::ostream& out, std:
 int BefehlDraws(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlTips(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int BefehlRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlXlsx(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Engine texts separate sentences with "\r\r"; on a terminal they become line breaks.

@@ -11,6 +11,7 @@
 #include "entry/ui/tfeingabe.h"
 #include "evaluation/ui/tfauswertung.h"
 #include "quotas/ui/tfquoten.h"
+#include "random/ui/tfzufall.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/eingabesys.h"
 
@@ -32,7 +33,11 @@ void FensterRegistrieren() {
                       return static_cast<QWidget*>(fenster);
                   }});
     v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, {}});
-    v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, {}});
+    v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, [] {
+                      auto* fenster = new TFZufall;
+                      WerkzeugleisteAnbringen(fenster, Ziel::Zufall, 1130);
+                      return static_cast<QWidget*>(fenster);
+                  }});
     v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, [] {
                       auto* fenster = new TFStatistik;
                       WerkzeugleisteAnbringen(fenster, Ziel::Statistik, 1050);

@@ -26,7 +26,8 @@ QWidget* Fensterverwaltung::oeffne(Ziel ziel) {
     if (!verfuegbar(ziel)) return nullptr;
     const Fensterart& a = arten_.at(ziel);
     QWidget* fenster = FindeFenster(a.name);
-    if (fenster && !a.nurVerstecken && !fenster->isVisible()) {
+    // A window created at start and never shown yet has not been hidden explicitly.
+    if (fenster && !a.nurVerstecken && !fenster->isVisible() && fenster->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
         // Closed and waiting for its deletion: it no longer counts.
         fenster->setObjectName(QString());
         fenster = nullptr;
