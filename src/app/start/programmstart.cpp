@@ -6,6 +6,7 @@
 #include "evaluation/ui/tfauswertung.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/eingabesys.h"
+#include "systems/ui/tfsystemwahl.h"
 
 namespace quintaro {
 
@@ -20,7 +21,11 @@ void FensterRegistrieren() {
                       WerkzeugleisteAnbringen(fenster, Ziel::EingabeS, 1040);
                       return static_cast<QWidget*>(fenster);
                   }});
-    v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, {}});
+    v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, [] {
+                      auto* fenster = new TFSystemwahl;
+                      WerkzeugleisteAnbringen(fenster, Ziel::SystemWahl, 1070);
+                      return static_cast<QWidget*>(fenster);
+                  }});
     v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, {}});
     v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, [] {
                       auto* fenster = new TFStatistik;
