@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QMenuBar>
 #include <QLabel>
 #include <QListWidget>
@@ -22,6 +23,7 @@
 
 #include "app/start/programmstart.h"
 #include "app/ui/fensterverwaltung.h"
+#include "app/ui/tabellendienst.h"
 #include "core/datei.h"
 #include "core/datum.h"
 #include "core/einstellungen.h"
@@ -38,6 +40,7 @@
 #include "systems/ui/tfsystemwahl.h"
 #include "systems/ui/tippreihenmodell.h"
 #include "systems/ui/zahlplatten.h"
+#include "mappenbau.h"
 #include "ui_umgebung.h"
 
 using namespace quintaro;
@@ -389,6 +392,31 @@ TEST_F(Systemwahl, SavedRowsOpenAndEvaluateInTheMainWindow) {
     ASSERT_GE(m.rowCount(), 1);
     EXPECT_NE(rahmen->LGesGewinn->text(), "0,00 €");
     EXPECT_NE(rahmen->LHGew->text(), "0,00 €");
+}
+
+TEST_F(Systemwahl, TheRowsGoToTheSpreadsheetProgramAsAWorkbook) {
+    QStringList geoeffnet;
+    SetzeMappenoeffner([&](const QString& mappe) {
+        geoeffnet << mappe;
+        return true;
+    });
+    f.show();
+    Waehle(Index(6, 12, 6));
+    Zahlen({3, 7, 11, 14, 20, 22, 27, 30, 33, 38, 41, 44});
+    Klick(f.BTRBilden);
+    Klick(f.BExcel);
+    SetzeMappenoeffner({});
+    ASSERT_TRUE(nachrichten.meldungen.empty());
+    ASSERT_EQ(geoeffnet.size(), 1);
+    EXPECT_TRUE(ZipTeil(geoeffnet[0], "xl/workbook.xml").contains("name=\"Tippreihen aus System\""));
+    TippTabelle zurueck;
+    ReihenKopf(zurueck);
+    ASSERT_TRUE(TabelleImportieren(&f, zurueck, geoeffnet[0]));
+    QFile::remove(geoeffnet[0]);
+    const TippTabelle erwartet = f.reihenModell().tabelle();
+    ASSERT_EQ(zurueck.size(), erwartet.size());
+    for (std::size_t r = 1; r < erwartet.size(); r += 101)
+        for (std::size_t s = 0; s < 7; ++s) EXPECT_EQ(quintaro::Zelle(zurueck, r, s), quintaro::Zelle(erwartet, r, s)) << r << ',' << s;
 }
 
 TEST_F(Systemwahl, TheTestPageCountsTheSmallestSystem) {

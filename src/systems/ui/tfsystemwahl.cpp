@@ -22,6 +22,7 @@
 #include "app/ui/dateidialoge.h"
 #include "app/ui/fensterverwaltung.h"
 #include "app/ui/nachrichten.h"
+#include "app/ui/tabellendienst.h"
 #include "app/ui/texte.h"
 #include "core/datei.h"
 #include "core/datenpfad.h"
@@ -645,6 +646,7 @@ void TFSystemwahl::BExcelClick() {
         Nachrichten().information(this, AlsMeldung("Es gibt nichts zu exportieren." + Abbruch));
         return;
     }
+    TabelleExportieren(this, reihen_->tabelle(), QStringLiteral("Tippreihen aus System"));
 }
 
 void TFSystemwahl::showEvent(QShowEvent* ereignis) {
