@@ -9,9 +9,9 @@
 namespace quintaro {
 
 namespace {
-constexpr int Breite = 560, Hoehe = 330;
-constexpr int Rand = 14, ZeilenHoehe = 26;
-constexpr int SpalteBank = Rand, SpalteWahl = 170, SpalteErgebnis = 300;
+constexpr int Breite = 560, Hoehe = 212;
+constexpr int Rand = 12, ZeilenHoehe = 20, TabelleOben = 62;
+constexpr int SpalteBank = Rand, SpalteWahl = 160, SpalteErgebnis = 305;
 
 QString Richtige(int anzahl, int treffer) {
     return QStringLiteral("%1 × %2 Richtige").arg(anzahl).arg(treffer);
@@ -65,22 +65,21 @@ void Bankzahlbild::zeichnen(QPainter& maler) const {
     fett.setBold(true);
 
     maler.setFont(titel);
-    maler.drawText(QRect(Rand, 8, Breite - 2 * Rand, 24), Qt::AlignLeft | Qt::AlignVCenter,
+    maler.drawText(QRect(Rand, 4, Breite - 2 * Rand, 22), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("Ein System mit %1 Bankzahlen und %2 Wahlzahlen").arg(e.bankzahlen()).arg(e.WZ));
     maler.setFont(normal);
-    maler.drawText(QRect(Rand, 36, Breite - 2 * Rand, 50), Qt::TextWordWrap,
-                   QStringLiteral("Jede der %1 Tippreihen enthält alle %2 Bankzahlen und eine der Wahlzahlen. "
-                                  "Sind alle Gewinnzahlen unter Ihren Zahlen, entscheiden die getroffenen Bankzahlen "
-                                  "über das Ergebnis:")
+    maler.drawText(QRect(Rand, 26, Breite - 2 * Rand, 34), Qt::TextWordWrap,
+                   QStringLiteral("Jede der %1 Tippreihen enthält alle %2 Bankzahlen und eine Wahlzahl. Stehen "
+                                  "alle Gewinnzahlen unter Ihren Zahlen, entscheiden die Bankzahlen:")
                        .arg(e.TR)
                        .arg(e.bankzahlen()));
 
-    int y = 92;
-    maler.setFont(fett);
+    int y = TabelleOben;
+    maler.setFont(normal);
     maler.fillRect(QRect(Rand, y, Breite - 2 * Rand, ZeilenHoehe), QColor(0xD8, 0xE0, 0xE8));
-    maler.drawText(QRect(SpalteBank + 6, y, 150, ZeilenHoehe), Qt::AlignVCenter, QStringLiteral("Bankzahlen getroffen"));
-    maler.drawText(QRect(SpalteWahl, y, 130, ZeilenHoehe), Qt::AlignVCenter, QStringLiteral("Wahlzahlen getroffen"));
-    maler.drawText(QRect(SpalteErgebnis, y, 250, ZeilenHoehe), Qt::AlignVCenter, QStringLiteral("Ihre Tippreihen"));
+    maler.drawText(QRect(SpalteBank + 6, y, 140, ZeilenHoehe), Qt::AlignVCenter, QStringLiteral("Bankzahlen getroffen"));
+    maler.drawText(QRect(SpalteWahl, y, 140, ZeilenHoehe), Qt::AlignVCenter, QStringLiteral("Wahlzahlen getroffen"));
+    maler.drawText(QRect(SpalteErgebnis, y, 240, ZeilenHoehe), Qt::AlignVCenter, QStringLiteral("Ihre Tippreihen"));
     for (const Bankzahlausgang& a : FuenfBankAusgang(index_)) {
         y += ZeilenHoehe;
         // Rows that reach three hits win something.
@@ -88,15 +87,15 @@ void Bankzahlbild::zeichnen(QPainter& maler) const {
         maler.fillRect(QRect(Rand, y, Breite - 2 * Rand, ZeilenHoehe),
                        gewinn ? QColor(0xB3, 0xFF, 0xB3) : QColor(0xFF, 0xF4, 0xE0));
         maler.setFont(fett);
-        maler.drawText(QRect(SpalteBank + 6, y, 150, ZeilenHoehe), Qt::AlignVCenter, QString::number(a.bankTreffer));
+        maler.drawText(QRect(SpalteBank + 6, y, 140, ZeilenHoehe), Qt::AlignVCenter, QString::number(a.bankTreffer));
         maler.setFont(normal);
-        maler.drawText(QRect(SpalteWahl, y, 130, ZeilenHoehe), Qt::AlignVCenter, QString::number(a.wahlTreffer));
+        maler.drawText(QRect(SpalteWahl, y, 140, ZeilenHoehe), Qt::AlignVCenter, QString::number(a.wahlTreffer));
         QString ergebnis = Richtige(a.reihenHoeher, a.bankTreffer + 1);
         if (a.reihenNiedriger > 0) ergebnis += QStringLiteral(", ") + Richtige(a.reihenNiedriger, a.bankTreffer);
-        maler.drawText(QRect(SpalteErgebnis, y, 250, ZeilenHoehe), Qt::AlignVCenter, ergebnis);
+        maler.drawText(QRect(SpalteErgebnis, y, 240, ZeilenHoehe), Qt::AlignVCenter, ergebnis);
     }
     maler.setPen(QColor(0xA0, 0xA8, 0xB0));
-    maler.drawRect(QRect(Rand, 92, Breite - 2 * Rand, y + ZeilenHoehe - 92));
+    maler.drawRect(QRect(Rand, TabelleOben, Breite - 2 * Rand, y + ZeilenHoehe - TabelleOben));
 }
 
 }  // namespace quintaro

@@ -118,13 +118,10 @@ Systemtestseite::Systemtestseite(QWidget* eltern)
     Image1 = new Bankzahlbild;
     Image1->setObjectName(QStringLiteral("Image1"));
     bildLayout->addWidget(Image1);
-    auto* bildKnoepfe = new QHBoxLayout;
-    bsSkinSpeedButton4 = Knopf(QStringLiteral("Drucken..."), "bsSkinSpeedButton4");
+    bildLayout->setSpacing(2);
+    bsSkinSpeedButton4 = Knopf(QStringLiteral("Bild drucken..."), "bsSkinSpeedButton4");
     bsSkinSpeedButton2 = Knopf(QStringLiteral("Bild schließen"), "bsSkinSpeedButton2");
-    bildKnoepfe->addStretch();
-    bildKnoepfe->addWidget(bsSkinSpeedButton4);
-    bildKnoepfe->addWidget(bsSkinSpeedButton2);
-    bildLayout->addLayout(bildKnoepfe);
+    bildLayout->addStretch();
 
     stapel_ = new QStackedWidget;
     stapel_->addWidget(G2);
@@ -161,12 +158,17 @@ Systemtestseite::Systemtestseite(QWidget* eltern)
     bsSkinSpeedButton7 = Knopf(QStringLiteral("Zurück"), "bsSkinSpeedButton7");
     unten->addWidget(Image3);
     unten->addStretch();
+    // The picture's buttons show with the picture.
+    unten->addWidget(bsSkinSpeedButton4);
+    unten->addWidget(bsSkinSpeedButton2);
+    bsSkinSpeedButton4->hide();
+    bsSkinSpeedButton2->hide();
     unten->addWidget(bsSkinSpeedButton7);
     haupt->addLayout(unten);
     haupt->addStretch();
 
     connect(BTesten, &QPushButton::clicked, this, &Systemtestseite::BTestenClick);
-    connect(bsSkinSpeedButton2, &QPushButton::clicked, this, [this] { stapel_->setCurrentWidget(G2); });
+    connect(bsSkinSpeedButton2, &QPushButton::clicked, this, [this] { bildZeigen(false); });
     connect(bsSkinSpeedButton4, &QPushButton::clicked, this, &Systemtestseite::BildDruckenClick);
     connect(bsSkinSpeedButton7, &QPushButton::clicked, this, &Systemtestseite::zurueck);
     connect(Image3, &QPushButton::clicked, this, &Systemtestseite::Image3Click);
@@ -198,10 +200,10 @@ void Systemtestseite::BTestenClick() {
     if (e.RG == 1) {
         // The five-banker system is explained by its picture.
         Image1->setzeSystem(index_);
-        stapel_->setCurrentWidget(PImage);
+        bildZeigen(true);
         return;
     }
-    stapel_->setCurrentWidget(G2);
+    bildZeigen(false);
     PC1Change();
     laeuft_ = true;
     stopp_ = false;
@@ -269,6 +271,12 @@ void Systemtestseite::gitterZeigen(const Tabelle& gitter) {
             zelle->setTextAlignment(Qt::AlignCenter);
             zelle->setBackground(Farbe(SystemtestZellfarbe(gitter, z, s)));
         }
+}
+
+void Systemtestseite::bildZeigen(bool ja) {
+    stapel_->setCurrentWidget(ja ? PImage : static_cast<QWidget*>(G2));
+    bsSkinSpeedButton4->setVisible(ja);
+    bsSkinSpeedButton2->setVisible(ja);
 }
 
 void Systemtestseite::BildDruckenClick() {

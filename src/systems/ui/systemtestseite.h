@@ -59,6 +59,7 @@ private:
     void gitterZeigen(const Tabelle& gitter);
     void testFertig(int lauf, const Systemtestergebnis& ergebnis, const std::string& fehler);
     void knopfZeigen();
+    void bildZeigen(bool ja);
     void Image3Click();
 
     int index_ = -1;

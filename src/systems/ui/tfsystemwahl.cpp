@@ -34,6 +34,7 @@
 #include "systems/systemanwenden.h"
 #include "systems/systembeschreibung.h"
 #include "systems/ui/systemtestseite.h"
+#include "systems/ui/tippreihendelegat.h"
 #include "systems/ui/tippreihenmodell.h"
 #include "systems/ui/zahlplatten.h"
 
@@ -321,6 +322,7 @@ QWidget* TFSystemwahl::ReihenseiteAufbauen() {
     G1 = new QTableView;
     G1->setObjectName(QStringLiteral("G1"));
     G1->setModel(reihen_);
+    G1->setItemDelegate(new Tippreihendelegat(*reihen_, G1));
     G1->verticalHeader()->hide();
     G1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     G1->verticalHeader()->setDefaultSectionSize(18);

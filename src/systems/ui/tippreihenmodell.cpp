@@ -25,22 +25,28 @@ void Tippreihenmodell::bankzahlenGeaendert() {
 
 TippTabelle Tippreihenmodell::tabelle() const { return AlsTipptabelle(reihen_); }
 
+int Tippreihenmodell::zahl(int zeile, int spalte) const {
+    return spalte == 0 ? zeile + 1 : reihen_[std::size_t(zeile)][std::size_t(spalte - 1)];
+}
+
+bool Tippreihenmodell::istBankzahl(int zeile, int spalte) const {
+    return spalte > 0 && bankSet_.enthaelt(reihen_[std::size_t(zeile)][std::size_t(spalte - 1)]);
+}
+
 int Tippreihenmodell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : int(reihen_.size()); }
 
 int Tippreihenmodell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : TippSpalten; }
 
 QVariant Tippreihenmodell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid()) return {};
-    const int spalte = index.column();
-    const Reihe& reihe = reihen_[std::size_t(index.row())];
+    const int zeile = index.row(), spalte = index.column();
     switch (rolle) {
-        case Qt::DisplayRole: return spalte == 0 ? index.row() + 1 : int(reihe[std::size_t(spalte - 1)]);
+        case Qt::DisplayRole: return zahl(zeile, spalte);
         case Qt::FontRole: return fett_;
         case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
         case Qt::BackgroundRole:
             if (spalte == 0) return {};
-            return bankSet_.enthaelt(reihe[std::size_t(spalte - 1)]) ? AussehenFarbe(Zahlaussehen::Bankzahl)
-                                                                     : QColor(Qt::white);
+            return istBankzahl(zeile, spalte) ? AussehenFarbe(Zahlaussehen::Bankzahl) : QColor(Qt::white);
         default: return {};
     }
 }

@@ -26,6 +26,9 @@ public:
     void bankzahlenGeaendert();
     // The grid as ticket files take it.
     TippTabelle tabelle() const;
+    // What cell (zeile, spalte) shows: the row number in column 0, else a number of the row.
+    int zahl(int zeile, int spalte) const;
+    bool istBankzahl(int zeile, int spalte) const;
 
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;
