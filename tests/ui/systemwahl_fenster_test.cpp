@@ -98,6 +98,7 @@ protected:
 }  // namespace
 
 TEST_F(Systemwahl, WithoutSettingsTheControlsKeepTheirDesignedValues) {
+    Fensterverwaltung::Instanz().leeren();  // no random tips window
     f.show();
     EXPECT_EQ(f.windowTitle(), "Quintaro 1.3.1.0");
     EXPECT_EQ(f.Slider1->value(), 13);
@@ -110,7 +111,7 @@ TEST_F(Systemwahl, WithoutSettingsTheControlsKeepTheirDesignedValues) {
     for (QCheckBox* c : {f.cb1, f.cb3, f.cb4, f.cb5, f.cbNur, f.cbKill}) EXPECT_FALSE(c->isChecked());
     EXPECT_EQ(f.LSysAnz->text(), "Gefilterte Systeme");
     EXPECT_EQ(f.l1->count(), 0);
-    EXPECT_FALSE(f.Label23->isEnabled());  // no random tips window in this program yet
+    EXPECT_FALSE(f.Label23->isEnabled());
     EXPECT_EQ(f.PWZ2->text(), "0");
     EXPECT_NE(Farbe(f.PWZ2), TFSystemwahl::Gruen);
     EXPECT_FALSE(std::filesystem::exists(datei("Einstellungen.ini")));
@@ -455,6 +456,10 @@ TEST_F(Systemwahl, TheTestPageCountsTheSmallestSystem) {
     EXPECT_EQ(f.Tab2->Gauge1->maximum(), 10);
     Klick(f.Tab2->bsSkinSpeedButton7);
     EXPECT_EQ(f.PC1->currentWidget(), f.Tab1);
+
+    Waehle(Index(6, 12, 6));
+    f.PC1->setCurrentWidget(f.Tab2);  // changing the page counts as well
+    EXPECT_EQ(f.Tab2->LKombiAnz->text(), "2.307.228");
 }
 
 TEST_F(Systemwahl, TheFiveBankerSystemShowsItsPictureWhichPrints) {
@@ -528,6 +533,24 @@ TEST_F(Systemwahl, ATableThatMissesItsGuaranteeSaysSoInTheDescription) {
     EXPECT_TRUE(f.LSysBeschreibung->text().contains("ohne volle 2er Garantie"));
     EXPECT_TRUE(f.LSysBeschreibung->text().contains("in keiner Tippreihe"));
     EXPECT_FALSE(f.LSysBeschreibung->text().contains("mit 2er Garantie"));
+}
+
+TEST_F(Systemwahl, TheQuotaKillerLinkOpensTheRandomTipsWindowOnceThereIsOne) {
+    auto& v = Fensterverwaltung::Instanz();
+    v.leeren();
+    int geoeffnet = 0;
+    v.registriere(Ziel::Zufall, {"FZufall", 1130, false, false, false, [&] {
+                                     ++geoeffnet;
+                                     return static_cast<QWidget*>(new QWidget);
+                                 }});
+    f.show();
+    ASSERT_TRUE(f.Label23->isEnabled());
+    Klick(f.Label23);
+    EXPECT_EQ(geoeffnet, 1);
+    QWidget* zufall = FindeFenster("FZufall");
+    ASSERT_NE(zufall, nullptr);
+    delete zufall;
+    v.leeren();
 }
 
 TEST_F(Systemwahl, TheToolbarAndTheMenuOfTheMainWindowOpenIt) {

@@ -1,5 +1,6 @@
 #include "systems/ui/tfsystemwahl.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -160,6 +161,8 @@ TFSystemwahl::TFSystemwahl(QWidget* eltern)
     setCentralWidget(flaeche);
 
     Verbinden();
+    // The program may end while the window is hidden and a test still runs.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { Tab2->TestBeenden(); });
     FilterZeigen();
     BLoeschenClick();
     resize(std::max(ClientBreite, minimumSizeHint().width()), 740);
