@@ -95,7 +95,7 @@ QSlider* Schieber(const char* name, int von, int bis) {
     return s;
 }
 
-QRadioButton* Knopf3(const QString& text, const QString& name) {
+QRadioButton* Wahlknopf(const QString& text, const QString& name) {
     auto* r = new QRadioButton(text);
     r->setObjectName(name);
     return r;
@@ -207,7 +207,6 @@ QWidget* TFSystemwahl::FilterAufbauen() {
         g->addLayout(zusatz, 2, 0, 1, 4);
         g->setColumnStretch(2, 1);
         spalte->addWidget(box);
-        return g;
     };
 
     Slider1 = Schieber("Slider1", Slider1Min, Slider1Max);
@@ -221,8 +220,8 @@ QWidget* TFSystemwahl::FilterAufbauen() {
     Slider3 = Schieber("Slider3", 0, 6);
     LSlider3 = Wert("LSlider3");
     cb3 = Egal("cb3");
-    Radio3 = {Knopf3(QStringLiteral("mindestens"), QStringLiteral("Radio3_0")),
-              Knopf3(QStringLiteral("genau"), QStringLiteral("Radio3_1"))};
+    Radio3 = {Wahlknopf(QStringLiteral("mindestens"), QStringLiteral("Radio3_0")),
+              Wahlknopf(QStringLiteral("genau"), QStringLiteral("Radio3_1"))};
     BInfo3 = InfoKnopf("BInfo3", QStringLiteral("Die Skala für die Gewinngarantie ist durch die Größe der Tippreihe "
                                                 "beschränkt worden."));
     gruppe(QStringLiteral("Gewinngarantie"),
@@ -244,8 +243,8 @@ QWidget* TFSystemwahl::FilterAufbauen() {
     Slider5 = Schieber("Slider5", 0, Slider5Max);
     LSlider5 = Wert("LSlider5");
     cb5 = Egal("cb5");
-    Radio5 = {Knopf3(QStringLiteral("maximal"), QStringLiteral("Radio5_0")),
-              Knopf3(QStringLiteral("genau"), QStringLiteral("Radio5_1"))};
+    Radio5 = {Wahlknopf(QStringLiteral("maximal"), QStringLiteral("Radio5_0")),
+              Wahlknopf(QStringLiteral("genau"), QStringLiteral("Radio5_1"))};
     gruppe(QStringLiteral("Bankzahlen"), QStringLiteral("Bankzahlen sind Zahlen, die in jeder Tippreihe vertreten sind."),
            QStringLiteral("Bankzahlen:"), LSlider5, Slider5, cb5, {Radio5[0], Radio5[1]});
 

@@ -21,7 +21,6 @@ public:
     explicit Tippreihenmodell(const TZahlenMenge& bankSet, QObject* eltern = nullptr);
 
     void setzeReihen(std::vector<Reihe> reihen);
-    const std::vector<Reihe>& reihen() const { return reihen_; }
     // The banker numbers changed: the shading is drawn anew.
     void bankzahlenGeaendert();
     // The grid as ticket files take it.
