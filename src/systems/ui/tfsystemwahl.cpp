@@ -310,17 +310,15 @@ QWidget* TFSystemwahl::ReihenseiteAufbauen() {
     bedarf->addStretch();
     links->addLayout(bedarf);
     links->addWidget(Zahlenaufbauen());
-    auto* bilden = new QHBoxLayout;
-    BTRBilden = Knopf(QStringLiteral("Tippreihen bilden"), "BTRBilden");
-    bsSkinSpeedButton5 = Knopf(QStringLiteral("Verteilung anzeigen"), "bsSkinSpeedButton5");
-    bilden->addWidget(BTRBilden);
-    bilden->addWidget(bsSkinSpeedButton5);
-    links->addLayout(bilden);
     links->addWidget(PlattenBauen());
     links->addStretch();
     spalten->addLayout(links);
 
     auto* rechts = new QVBoxLayout;
+    BTRBilden = Knopf(QStringLiteral("Tippreihen bilden"), "BTRBilden");
+    bsSkinSpeedButton5 = Knopf(QStringLiteral("Verteilung anzeigen"), "bsSkinSpeedButton5");
+    rechts->addWidget(BTRBilden);
+    rechts->addWidget(bsSkinSpeedButton5);
     G1 = new QTableView;
     G1->setObjectName(QStringLiteral("G1"));
     G1->setModel(reihen_);
@@ -361,7 +359,7 @@ QWidget* TFSystemwahl::Zahlenaufbauen() {
     auto* spalte = new QVBoxLayout(PZahlen);
     spalte->setContentsMargins(4, 4, 4, 4);
     auto* baelle = new QGridLayout;
-    baelle->setSpacing(2);
+    baelle->setSpacing(1);
     for (int n = 1; n <= MaxZahl; ++n) {
         lot[std::size_t(n)] = new TBLot(n, PZahlen);
         baelle->addWidget(lot[std::size_t(n)], (n - 1) / Spalten, (n - 1) % Spalten);
@@ -405,7 +403,7 @@ QWidget* TFSystemwahl::PlattenBauen() {
     auto* g = new QGridLayout(P1);
     g->setContentsMargins(4, 4, 4, 4);
     g->setHorizontalSpacing(1);
-    g->setVerticalSpacing(2);
+    g->setVerticalSpacing(1);
     for (int n = 1; n <= MaxZahl; ++n) {
         const int zeile = (n - 1) / Spalten, spalte = (n - 1) % Spalten;
         BStatNr[std::size_t(n)] = new TBVerteilNr(n, P1);
