@@ -311,6 +311,13 @@ TEST_F(Systemwahl, RowsFillTheGridWithBankersShadedAndThePlatesCount) {
     EXPECT_EQ(farbe(0, 1), QColor(0xB3, 0xFF, 0xB3));
     EXPECT_EQ(farbe(0, 4), QColor(Qt::white));
     EXPECT_TRUE(f.reihenModell().data(f.reihenModell().index(0, 4), Qt::FontRole).value<QFont>().bold());
+    // What the screen shows: the banker cell light green, the Wahlzahl cell white.
+    const QImage gitter = f.G1->viewport()->grab().toImage();
+    const auto pixel = [&](int z, int s) {
+        return QColor(gitter.pixel(f.G1->visualRect(f.reihenModell().index(z, s)).topLeft() + QPoint(2, 2)));
+    };
+    EXPECT_EQ(pixel(0, 1), QColor(0xB3, 0xFF, 0xB3));
+    EXPECT_EQ(pixel(0, 4), QColor(Qt::white));
     EXPECT_EQ(f.BStatW[1]->text(), "3");
     EXPECT_EQ(f.BStatW[1]->aussehen(), Zahlaussehen::Bankzahl);
     EXPECT_EQ(f.BStatW[5]->aussehen(), Zahlaussehen::Bankzahl);  // in every row as well

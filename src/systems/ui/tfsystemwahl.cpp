@@ -165,7 +165,7 @@ TFSystemwahl::TFSystemwahl(QWidget* eltern)
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { Tab2->TestBeenden(); });
     FilterZeigen();
     BLoeschenClick();
-    resize(std::max(ClientBreite, minimumSizeHint().width()), 740);
+    resize(std::max(ClientBreite, minimumSizeHint().width()), std::max(700, minimumSizeHint().height()));
 }
 
 TFSystemwahl::~TFSystemwahl() = default;
