@@ -466,7 +466,7 @@ void TFSystemwahl::Verbinden() {
                                  "wurden die Wahlmöglichkeiten an dieser Stelle deaktiviert."));
     });
     connect(l1, &QListWidget::clicked, this, [this](const QModelIndex& i) { l1ListBoxClick(i.row()); });
-    connect(l1, &QListWidget::doubleClicked, this, [this](const QModelIndex& i) { l1ListBoxClick(i.row()); });
+    connect(l1, &QListWidget::activated, this, [this](const QModelIndex& i) { l1ListBoxClick(i.row()); });  // double click, Enter
 
     for (int n = 1; n <= MaxZahl; ++n)
         connect(lot[std::size_t(n)], &QToolButton::clicked, this, [this, n] { BLotUrClick(n); });
