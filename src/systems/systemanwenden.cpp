@@ -76,4 +76,16 @@ TSystemAnwendung SystemAnwenden(int index, const TZahlenMenge& wahl, const TZahl
     return a;
 }
 
+TippTabelle AlsTipptabelle(const std::vector<std::array<std::uint8_t, 6>>& reihen) {
+    TippTabelle tabelle;
+    ReihenKopf(tabelle);
+    tabelle.reserve(reihen.size() + 1);
+    for (std::size_t i = 0; i < reihen.size(); ++i) {
+        std::vector<std::string> zeile{std::to_string(i + 1)};
+        for (std::uint8_t z : reihen[i]) zeile.push_back(std::to_string(z));
+        tabelle.push_back(std::move(zeile));
+    }
+    return tabelle;
+}
+
 }  // namespace quintaro

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/scheindateien.h"
 #include "core/spielregeln.h"
 #include "core/zahlenmenge.h"
 #include "systems/zahlenwahl.h"
@@ -26,5 +27,9 @@ struct TSystemAnwendung {
 // false only the distribution is computed.
 TSystemAnwendung SystemAnwenden(int index, const TZahlenMenge& wahl, const TZahlenMenge& bank,
                                 bool reihenBilden = true);
+
+// The rows as a tip grid (header, row numbers 1.. in column 0, the numbers in
+// columns 1..6), as ticket files and spreadsheets take them.
+TippTabelle AlsTipptabelle(const std::vector<std::array<std::uint8_t, 6>>& reihen);
 
 }  // namespace quintaro

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "systems/reihentabellen.h"
+
 namespace quintaro {
 
 std::string Tabellenmangel(std::span<const std::uint8_t> tabelle, const TSysteme& s) {
@@ -21,5 +23,14 @@ std::string Tabellenmangel(std::span<const std::uint8_t> tabelle, const TSysteme
 }
 
 bool HatBekannteLuecken(int index) { return index == 31 || index == 106 || index == 305; }
+
+std::int64_t Garantieluecken(int index) {
+    static const std::vector<std::int64_t> luecken = [] {
+        std::vector<std::int64_t> v(AnzahlEingebauteSysteme);
+        for (int i = 0; i < AnzahlEingebauteSysteme; ++i) v[std::size_t(i)] = UnbedeckteTeilmengen(i);
+        return v;
+    }();
+    return index >= 0 && index < AnzahlEingebauteSysteme ? luecken[std::size_t(index)] : 0;
+}
 
 }  // namespace quintaro

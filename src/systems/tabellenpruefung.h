@@ -16,4 +16,9 @@ std::string Tabellenmangel(std::span<const std::uint8_t> tabelle, const TSysteme
 // subsets of their guarantee uncovered.
 bool HatBekannteLuecken(int index);
 
+// The GA-subsets of catalogue entry `index` that none of its rows contains: 0
+// for a sound table, a full system or an entry without guarantee. Counted for
+// all built-in tables at the first call, then answered from memory.
+std::int64_t Garantieluecken(int index);
+
 }  // namespace quintaro

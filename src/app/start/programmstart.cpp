@@ -14,6 +14,7 @@
 #include "random/ui/tfzufall.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/eingabesys.h"
+#include "systems/ui/tfsystemwahl.h"
 
 namespace quintaro {
 
@@ -32,7 +33,11 @@ void FensterRegistrieren() {
                       WerkzeugleisteAnbringen(fenster, Ziel::EingabeS, 1040);
                       return static_cast<QWidget*>(fenster);
                   }});
-    v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, {}});
+    v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, [] {
+                      auto* fenster = new TFSystemwahl;
+                      WerkzeugleisteAnbringen(fenster, Ziel::SystemWahl, 1070);
+                      return static_cast<QWidget*>(fenster);
+                  }});
     v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, [] {
                       auto* fenster = new TFZufall;
                       WerkzeugleisteAnbringen(fenster, Ziel::Zufall, 1130);

@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quintaro");
-    QApplication::setApplicationDisplayName("Quintaro");
+    // No display name: the desktop would append it to every caption.
     QApplication::setQuitOnLastWindowClosed(false);
 
     auto* start = new quintaro::TFStart;
