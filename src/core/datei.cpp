@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 
 #include "core/fehler.h"
@@ -21,7 +20,16 @@ std::string Ursache(int fehler) {
         case ENOSPC: return "Auf dem Datenträger ist nicht genügend Speicherplatz.";
         case EROFS: return "Der Datenträger ist schreibgeschützt.";
         case EISDIR: return "Der Name bezeichnet einen Ordner.";
-        default: return std::strerror(fehler);
+        case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
+        case ENAMETOOLONG: return "Der Dateiname ist zu lang.";
+        case EDQUOT: return "Der zugeteilte Speicherplatz ist erschöpft.";
+        case EIO: return "Beim Zugriff auf den Datenträger ist ein Ein-/Ausgabefehler aufgetreten.";
+        case EBUSY:
+        case ETXTBSY: return "Die Datei wird gerade von einem anderen Programm benutzt.";
+        case EMFILE:
+        case ENFILE: return "Es sind zu viele Dateien geöffnet.";
+        // The system's own texts are English; the number still lets a technician look it up.
+        default: return "Das Betriebssystem meldet den Fehler Nr. " + std::to_string(fehler) + ".";
     }
 }
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/start/programmstart.h"
 #include "app/start/tfstart.h"
+#include "app/ui/uebersetzung.h"
 #include "evaluation/ui/tfauswertung.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quintaro");
     QApplication::setApplicationDisplayName("Quintaro");
     QApplication::setQuitOnLastWindowClosed(false);
+    quintaro::QtUebersetzungLaden(app);
 
     auto* start = new quintaro::TFStart;
     start->show();

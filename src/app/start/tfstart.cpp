@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/programmwerte.h"
+#include "app/ui/fensterplatz.h"
 #include "app/ui/region_qt.h"
 #include "core/datenpfad.h"
 #include "core/fehler.h"
@@ -68,6 +69,7 @@ TFStart::TFStart(QWidget* eltern) : QWidget(eltern) {
     layout->addWidget(BWeiter, 0, Qt::AlignRight);
     setzeInitialisiert(false);
     connect(BWeiter, &QPushButton::clicked, this, &TFStart::weiter);
+    FensterEinpassen(this);
 }
 
 void TFStart::setzeInitialisiert(bool initialisiert) {

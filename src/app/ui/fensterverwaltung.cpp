@@ -1,4 +1,5 @@
 #include "app/ui/fensterverwaltung.h"
+#include "app/ui/fensterplatz.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -53,6 +54,7 @@ QWidget* Fensterverwaltung::erzeuge(const Fensterart& a) {
     QWidget* fenster = a.erzeugen();
     fenster->setObjectName(a.name);
     fenster->setAttribute(Qt::WA_DeleteOnClose, !a.nurVerstecken);
+    FensterEinpassen(fenster);
     return fenster;
 }
 

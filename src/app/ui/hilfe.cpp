@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "app/hilfetexte.h"
+#include "app/ui/fensterplatz.h"
 #include "core/spielregeln.h"
 
 namespace quintaro {
@@ -30,13 +32,18 @@ public:
         links->addWidget(suche_);
         links->addWidget(themen_);
         auto* layout = new QHBoxLayout(this);
-        layout->addLayout(links, 1);
-        layout->addWidget(seite_, 3);
+        layout->addLayout(links, 0);
+        layout->addWidget(seite_, 1);
         connect(suche_, &QLineEdit::textChanged, this, [this] { fuelleThemen(); });
         connect(themen_, &QListWidget::currentRowChanged, this, [this](int zeile) {
             if (zeile >= 0 && zeile < int(sichtbar_.size())) zeige(*sichtbar_[std::size_t(zeile)]);
         });
         fuelleThemen();
+        // The topic list as wide as its longest title.
+        themen_->setMinimumWidth(themen_->sizeHintForColumn(0) + 2 * themen_->frameWidth() +
+                                 themen_->verticalScrollBar()->sizeHint().width() + 4);
+        themen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        FensterEinpassen(this);
     }
 
     void oeffne(int kontext) {

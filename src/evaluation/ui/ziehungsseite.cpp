@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "app/programmwerte.h"
+#include "app/ui/fensterplatz.h"
 #include "app/ui/hilfe.h"
 #include "app/ui/nachrichten.h"
+#include "app/ui/spaltenbreiten.h"
 #include "app/ui/systemdienste.h"
 #include "core/datenbestand.h"
 #include "core/datenpfad.h"
@@ -35,7 +37,7 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     auto* label1 = new QLabel("Ziehung", this);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
-    Combo1->setMaxVisibleItems(16);
+    ListeBildschirmhoch(Combo1);
     LDay = new QLabel(this);
     LDay->setObjectName("LDay");
     LDay->setMinimumWidth(80);
@@ -89,11 +91,11 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     G1->verticalHeader()->hide();
     G1->verticalHeader()->setDefaultSectionSize(20);
     G1->horizontalHeader()->setMinimumSectionSize(20);
-    G1->setColumnWidth(0, 80);
-    for (int c = 1; c < 8; ++c) G1->setColumnWidth(c, 30);
+    SpaltenEinpassen(G1);
     G1->setSelectionBehavior(QAbstractItemView::SelectRows);
     G1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     G1->setStyleSheet("QTableView { background: white; }");
+    G1->setMinimumHeight(8 * 20 + 30);  // at least eight draws, also at the window's minimum size
 
     LZT = new QLabel(this);
     LZT->setObjectName("LZT");

@@ -13,6 +13,7 @@ namespace {
 const QColor kPapier(0xFF, 0xF6, 0xEC);
 const QColor kDruck(0xD2, 0x32, 0x2D);
 const QColor kKreuz(Qt::blue);
+const QSize kNatuerlich(BildBreite + 2 * BildRandX, BildHoehe + 2 * BildRandY);
 
 QRect Rechteck(const Kaestchen& k) {
     return {BildRandX + k.x, BildRandY + k.y, Kaestchen::KaestchenGroesse, Kaestchen::KaestchenGroesse};
@@ -48,8 +49,24 @@ void KreuzZeichnen(QPainter& p, Kreuzstelle stelle) {
 }  // namespace
 
 Scheinbild::Scheinbild(QWidget* eltern) : QWidget(eltern) {
-    setFixedSize(BildBreite + 2 * BildRandX, BildHoehe + 2 * BildRandY);
+    QSizePolicy politik(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    politik.setHeightForWidth(true);
+    setSizePolicy(politik);
     setCursor(Qt::PointingHandCursor);
+}
+
+QSize Scheinbild::sizeHint() const { return kNatuerlich; }
+
+int Scheinbild::heightForWidth(int breite) const { return breite * kNatuerlich.height() / kNatuerlich.width(); }
+
+double Scheinbild::massstab() const {
+    return std::min(double(width()) / kNatuerlich.width(), double(height()) / kNatuerlich.height());
+}
+
+// Centred in the room the widget has.
+QPointF Scheinbild::ursprung() const {
+    const double m = massstab();
+    return {(width() - m * kNatuerlich.width()) / 2, (height() - m * kNatuerlich.height()) / 2};
 }
 
 void Scheinbild::setzeGruppe(int gruppe) {
@@ -64,12 +81,18 @@ void Scheinbild::setzeKreuze(const TZahlenMenge& bank, const TZahlenMenge& wahl,
     update();
 }
 
-QPoint Scheinbild::mitteVon(Kreuzstelle stelle) const { return Rechteck(KaestchenVon(stelle)).center(); }
+QPoint Scheinbild::mitteVon(Kreuzstelle stelle) const {
+    return (ursprung() + QRectF(Rechteck(KaestchenVon(stelle))).center() * massstab()).toPoint();
+}
 
 bool Scheinbild::zeigtSystem(int system) const { return gruppe_ == 0 || FormGruppe(system) == gruppe_; }
 
 void Scheinbild::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.translate(ursprung());
+    p.scale(massstab(), massstab());
     p.fillRect(QRect(BildRandX, BildRandY, BildBreite, BildHoehe), kPapier);
     p.setPen(kDruck);
     ZahlenfeldZeichnen(p, Kreuzart::Bank, QStringLiteral("BANK"));
@@ -109,7 +132,7 @@ void Scheinbild::paintEvent(QPaintEvent*) {
 }
 
 void Scheinbild::mousePressEvent(QMouseEvent* ereignis) {
-    const QPoint pos = ereignis->position().toPoint();
+    const QPoint pos = ((ereignis->position() - ursprung()) / massstab()).toPoint();
     const auto stelle = KaestchenBei(pos.x() - BildRandX, pos.y() - BildRandY);
     if (!stelle || (stelle->art == Kreuzart::System && !zeigtSystem(stelle->zahl))) return;
     emit kaestchenGeklickt(int(stelle->art), stelle->zahl);
