@@ -80,7 +80,9 @@ protected:
 }  // namespace
 
 void FensterEinpassen(QWidget* fenster) {
-    if (fenster->findChild<Platzwaechter*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    const char* kMerkmal = "quintaroEingepasst";
+    if (fenster->property(kMerkmal).toBool()) return;
+    fenster->setProperty(kMerkmal, true);
     fenster->installEventFilter(new Platzwaechter(fenster));
 }
 

@@ -116,6 +116,8 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     fuss->addWidget(rgvBox);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);  // the window's layout has the margins
+    layout->setSpacing(4);
     layout->addLayout(kopf);
     layout->addWidget(Label5);
     layout->addWidget(p1, 0, Qt::AlignHCenter);
