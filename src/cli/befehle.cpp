@@ -1,5 +1,6 @@
 #include "cli/befehle.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -35,6 +36,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
     return gruppen;
 }
 
+bool IstHilfe(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
 void Hilfe(std::ostream& out) {
     out << "quintaro-cli BEFEHL ...\n\nBefehle:\n";
     for (const auto& [name, gruppe] : Gruppen()) out << "  " << gruppe.hilfe << '\n';
@@ -48,7 +51,7 @@ std::string AlsZeilen(std::string text) {
 }
 
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty() || IstHilfe(args[0]) || args[0] == "help") {
         Hilfe(out);
         return args.empty() ? 1 : 0;
     }
@@ -56,6 +59,11 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (it == Gruppen().end()) {
         err << "Unbekannter Befehl \"" << args[0] << "\". Eine Übersicht zeigt quintaro-cli --help.\n";
         return 1;
+    }
+    // "--help" anywhere after a command: that command's usage.
+    if (std::any_of(args.begin() + 1, args.end(), IstHilfe)) {
+        out << "quintaro-cli " << it->second.hilfe << '\n';
+        return 0;
     }
     try {
         return it->second.ausfuehren(std::vector<std::string>(args.begin() + 1, args.end()), out, err);

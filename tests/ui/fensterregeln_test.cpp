@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "../../bench/bench_daten.h"
@@ -25,6 +26,7 @@
 #include "app/ui/fensterplatz.h"
 #include "app/ui/fensterverwaltung.h"
 #include "app/ui/hilfe.h"
+#include "app/ui/systemdienste.h"
 #include "core/ziehungsdatei.h"
 #include "evaluation/beispielscheine.h"
 #include "evaluation/ui/auswertungsseite.h"
@@ -196,6 +198,24 @@ TEST_F(Fensterregeln, WindowsOpenOnTheScreenCentredOnTheMainWindowOrWhereTheyWer
     eingabe->show();
     QApplication::processEvents();
     EXPECT_TRUE(Bildschirm().contains(eingabe->frameGeometry()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Systemdienste, NoBrowserOrCalculatorIsToldInGerman) {
+    NachrichtenAttrappe nachrichten;
+    QTemporaryDir leer;
+    SetzeProgrammsuchpfad(leer.path());
+    EXPECT_FALSE(TaschenrechnerStarten());
+    SetzeProgrammsuchpfad({});
+    // The offscreen platform has no browser to hand pages to.
+    EXPECT_FALSE(WebseiteOeffnen(ErgebnisseAdresse));
+    ASSERT_EQ(nachrichten.meldungen.size(), 2u);
+    EXPECT_TRUE(nachrichten.meldungen[0].text.startsWith("Es konnte kein Taschenrechner gestartet werden."));
+    EXPECT_TRUE(nachrichten.meldungen[1].text.startsWith("Es konnte kein Internet-Browser gestartet werden, um die Seite " +
+                                                         ErgebnisseAdresse));
 }
 
 }  // namespace

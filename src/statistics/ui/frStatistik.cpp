@@ -79,6 +79,8 @@ TFfrStatistik::TFfrStatistik(int ansicht, QWidget* eltern) : QWidget(eltern), Ta
     BAuf->setObjectName(Name("BAuf", Tag));
     BAuf->setText(QStringLiteral("Sortieren"));
     BAuf->setCheckable(true);  // checked while the plates stand in frequency order
+    BAuf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    SortierungZeigen(false);
     BAuf->adjustSize();
     BAuf->move(PanelBreite - BAuf->width() - Luecke, PanelHoehe - KnopfHoehe - Luecke);
     spalte->addWidget(P1);
@@ -250,6 +252,15 @@ void TFfrStatistik::PlattenBauen(const std::array<int, MaxZahl + 1>& anzahl) {
     std::array<int, MaxZahl> natuerlich{};
     for (int k = 0; k < MaxZahl; ++k) natuerlich[std::size_t(k)] = k + 1;
     PlattenAnordnen(natuerlich);
+}
+
+void TFfrStatistik::SortierungZeigen(bool nachHaeufigkeit) {
+    BAuf->setChecked(nachHaeufigkeit);
+    BAuf->setIcon(style()->standardIcon(nachHaeufigkeit ? QStyle::SP_ArrowUp : QStyle::SP_ArrowRight));
+    BAuf->setToolTip(nachHaeufigkeit ? QStringLiteral("Sortiert nach Häufigkeit, die seltenste Zahl zuerst. "
+                                                      "Ein Klick ordnet wieder nach Zahlen.")
+                                     : QStringLiteral("Geordnet nach Zahlen von 1 bis 45. "
+                                                      "Ein Klick sortiert nach Häufigkeit."));
 }
 
 void TFfrStatistik::ZaehlerSetzen(const std::array<int, MaxZahl + 1>& anzahl) {

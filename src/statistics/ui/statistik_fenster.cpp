@@ -188,7 +188,7 @@ void TFStatistik::BAufClick(int v) {
     statistik_.StatistikAbsteigend(v);
     TFfrStatistik& f = *frames_[std::size_t(v)];
     f.PlattenAnordnen(statistik_.Anordnung(v));
-    f.BAuf->setChecked(statistik_.Sortiert(v));
+    f.SortierungZeigen(statistik_.Sortiert(v));
 }
 
 void TFStatistik::KombinationenStarten(int v, int k) {
