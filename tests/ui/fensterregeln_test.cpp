@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -37,7 +38,9 @@
 #include "statistics/ui/frStatistik.h"
 #include "statistics/ui/statistik_bausteine.h"
 #include "statistics/ui/statistik_fenster.h"
+#include "systems/scheingeometrie.h"
 #include "systems/ui/eingabesys.h"
+#include "systems/ui/scheinbild.h"
 #include "ui_umgebung.h"
 
 using namespace quintaro;
@@ -171,6 +174,32 @@ TEST_F(Fensterregeln, EveryWindowFitsASmallScreenAndTheDrawGridKeepsItsRows) {
     QApplication::processEvents();
     QTableView* g1 = fenster.ziehungsseite()->G1;
     EXPECT_GE(g1->viewport()->height() / g1->rowHeight(0), 8);
+
+    // The help viewer's topic list shows whole titles.
+    const QListWidget* themen = FindeFenster("FHilfe")->findChild<QListWidget*>();
+    ASSERT_NE(themen, nullptr);
+    for (int i = 0; i < themen->count(); ++i)
+        EXPECT_LE(themen->visualItemRect(themen->item(i)).left() +
+                      themen->fontMetrics().horizontalAdvance(themen->item(i)->text()),
+                  themen->viewport()->width())
+            << themen->item(i)->text().toStdString();
+}
+
+TEST_F(Fensterregeln, TheSystemTicketPictureGrowsWithItsTab) {
+    TFAuswertung& fenster = hauptfenster();
+    auto* system = qobject_cast<TFFrScheine*>(fenster.auswertungsseite()->rahmen(0));
+    ASSERT_NE(system, nullptr);
+    const QSize natuerlich = system->bild->sizeHint();
+    const int vorher = system->bild->width();
+    fenster.resize(1360, 760);
+    QApplication::processEvents();
+    const QSize gross = system->bild->size();
+    // The picture takes the room the wider window gives, and the form is drawn to fill it.
+    EXPECT_GE(gross.width(), vorher + 200);
+    const QPoint ecke = system->bild->mitteVon({Kreuzart::Wahl, 45});
+    const double massstab = std::min(double(gross.width()) / natuerlich.width(), double(gross.height()) / natuerlich.height());
+    EXPECT_NEAR(ecke.y() - system->bild->mitteVon({Kreuzart::Bank, 1}).y(),
+                massstab * (KaestchenVon({Kreuzart::Wahl, 45}).y - KaestchenVon({Kreuzart::Bank, 1}).y), 2);
 }
 
 TEST_F(Fensterregeln, WindowsOpenOnTheScreenCentredOnTheMainWindowOrWhereTheyWereLast) {

@@ -70,7 +70,7 @@ TFFrScheine::TFFrScheine(QWidget* eltern)
     bild = new Scheinbild(bildSeite);
     bild->setObjectName(QStringLiteral("Bild"));
     bild->setAttribute(Qt::WA_TransparentForMouseEvents);  // shown, not filled in
-    bild->setMinimumSize(bild->sizeHint() / 2);
+    bild->setMinimumSize(bild->sizeHint() / 3);
     bildLayout->addWidget(bild, 1);
     BAlsReihen = new QPushButton(QStringLiteral("Als Reihen anzeigen"), bildSeite);
     BAlsReihen->setObjectName(QStringLiteral("BAlsReihen"));

@@ -2,6 +2,7 @@
 // The official system ticket form, drawn from the box geometry, with its cross
 // marks. Clicks are hit-tested against the same geometry. The whole form shows
 // all 48 systems; a form of one group shows only the twelve of its column.
+// A form of one group draws that column right beside the number fields.
 // The form scales to the widget's size, keeping its proportions; its natural
 // size (one pixel per pixel of the geometry) is the size hint.
 #include <QWidget>
@@ -41,6 +42,9 @@ private:
     // Scale of the drawing and the widget point where the form's corner sits.
     double massstab() const;
     QPointF ursprung() const;
+    QSize natuerlich() const;
+    // How far the shown system column is moved to the left (its column's offset).
+    int versatz(Kreuzart art) const;
 
     int gruppe_ = 0;
     TZahlenMenge bank_, wahl_;
