@@ -1,7 +1,9 @@
 #include "cli/befehle.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <new>
 #include <map>
 #include <stdexcept>
 
@@ -67,8 +69,15 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     try {
         return it->second.ausfuehren(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    } catch (const std::filesystem::filesystem_error& e) {
+        // The library's text is English: name the file in our words.
+        err << "Auf \"" << e.path1().string() << "\" konnte nicht zugegriffen werden.\n";
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << "Für diesen Befehl reicht der Arbeitsspeicher nicht aus.\n";
+        return 1;
     } catch (const std::exception& e) {
-        err << AlsZeilen(e.what()) << '\n';
+        err << AlsZeilen(e.what()) << '\n';  // our errors carry German texts
         return 1;
     }
 }

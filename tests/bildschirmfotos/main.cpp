@@ -2,13 +2,15 @@
 // the windows as the program does (data folder from QUINTARO_DATA_DIR, with a
 // history of about 4,200 draws written when none is there), shows them one
 // after another and saves each as a PNG into the folder given as argument.
-// Besides each window a picture of the whole screen shows where it opened.
+// For the windows opened from the main window a picture of the whole screen
+// shows where they opened.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -47,13 +49,21 @@ void Warten(int ms = 300) {
     }
 }
 
-void Foto(QWidget* fenster, const QString& name) {
-    Warten();
-    fenster->grab().save(ziel.filePath(name + ".png"));
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        s->grabWindow(0).scaled(800, 500, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-            .save(ziel.filePath(name + "-bildschirm.png"));
+// 256 colours keep the pictures small; window pictures have few colours anyway.
+void Speichern(const QImage& bild, const QString& name) {
+    bild.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+        .save(ziel.filePath(name + ".png"), nullptr, 9);
     std::cout << name.toStdString() << ".png\n";
+}
+
+// The window, and with `mitBildschirm` the whole screen (scaled down) to show where it opened.
+void Foto(QWidget* fenster, const QString& name, bool mitBildschirm = false) {
+    Warten();
+    Speichern(fenster->grab().toImage(), name);
+    QScreen* schirm = QGuiApplication::primaryScreen();
+    if (mitBildschirm && schirm)
+        Speichern(schirm->grabWindow(0).toImage().scaled(800, 500, Qt::KeepAspectRatio, Qt::SmoothTransformation),
+                  name + "-bildschirm");
 }
 
 }  // namespace
@@ -96,7 +106,7 @@ int main(int argc, char** argv) {
     Foto(haupt, "03-hauptfenster-normalschein");
 
     auto* statistik = static_cast<TFStatistik*>(Fensterverwaltung::Instanz().oeffne(Ziel::Statistik));
-    Foto(statistik, "04-statistik");
+    Foto(statistik, "04-statistik", true);
     for (int v = 0; v < 3; ++v) statistik->Frame(v)->PC->setCurrentIndex(3);
     statistik->Frame(0)->cbAuch->click();
     statistik->Frame(0)->BNr[12]->click();
@@ -106,7 +116,7 @@ int main(int argc, char** argv) {
     statistik->close();
 
     QWidget* eingabe = Fensterverwaltung::Instanz().oeffne(Ziel::EingabeS);
-    Foto(eingabe, "06-systemschein-eingabe");
+    Foto(eingabe, "06-systemschein-eingabe", true);
     eingabe->hide();
 
     HilfeZeigen(1020);

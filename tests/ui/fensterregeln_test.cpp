@@ -174,6 +174,9 @@ TEST_F(Fensterregeln, EveryWindowFitsASmallScreenAndTheDrawGridKeepsItsRows) {
     QApplication::processEvents();
     QTableView* g1 = fenster.ziehungsseite()->G1;
     EXPECT_GE(g1->viewport()->height() / g1->rowHeight(0), 8);
+    // The draw chooser's list opens over the whole screen height.
+    const QComboBox* auswahl = fenster.ziehungsseite()->Combo1;
+    EXPECT_GE(auswahl->maxVisibleItems() * (auswahl->fontMetrics().height() + 6), Bildschirm().height() - 80);
 
     // The help viewer's topic list shows whole titles.
     const QListWidget* themen = FindeFenster("FHilfe")->findChild<QListWidget*>();
@@ -191,11 +194,23 @@ TEST_F(Fensterregeln, TheSystemTicketPictureGrowsWithItsTab) {
     ASSERT_NE(system, nullptr);
     const QSize natuerlich = system->bild->sizeHint();
     const int vorher = system->bild->width();
+    QTabWidget* tabs = fenster.auswertungsseite()->PC1;
+    AuswertungsRahmen* normal = fenster.auswertungsseite()->rahmen(1);
+    const auto abstaende = [&] {
+        tabs->setCurrentIndex(1);
+        QApplication::processEvents();
+        const auto a = std::make_pair(normal->startKnopf->x() - normal->Combo1->x(), normal->BZeig->y() - normal->Combo1->y());
+        tabs->setCurrentIndex(0);
+        QApplication::processEvents();
+        return a;
+    };
+    const auto abstaendeVorher = abstaende();
     fenster.resize(1360, 760);
     QApplication::processEvents();
     const QSize gross = system->bild->size();
     // The picture takes the room the wider window gives, and the form is drawn to fill it.
     EXPECT_GE(gross.width(), vorher + 200);
+    EXPECT_EQ(abstaende(), abstaendeVorher) << "the evaluation controls keep together";
     const QPoint ecke = system->bild->mitteVon({Kreuzart::Wahl, 45});
     const double massstab = std::min(double(gross.width()) / natuerlich.width(), double(gross.height()) / natuerlich.height());
     EXPECT_NEAR(ecke.y() - system->bild->mitteVon({Kreuzart::Bank, 1}).y(),
