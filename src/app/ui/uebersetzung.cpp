@@ -8,9 +8,6 @@
 namespace quintaro {
 
 bool QtUebersetzungLaden(QCoreApplication& anwendung) {
-    // Without regional settings (the C locale) Qt's dates and sizes follow the German
-    // defaults the program keeps then; a user's own settings stay in force.
-    if (QLocale::system().language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto* uebersetzer = new QTranslator(&anwendung);
     const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const QString& ort : {ordner, QStringLiteral("/usr/share/qt6/translations")}) {

@@ -7,8 +7,7 @@ class QCoreApplication;
 namespace quintaro {
 
 // Installs Qt's German translations ("qtbase_de.qm"); false when no
-// translation file was found (the standard texts then stay English). Under the
-// C locale Qt's own formats (file dates and sizes in the file dialog) become German.
+// translation file was found (the standard texts then stay English).
 bool QtUebersetzungLaden(QCoreApplication& anwendung);
 
 }  // namespace quintaro
