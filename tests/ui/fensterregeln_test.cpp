@@ -146,7 +146,9 @@ TEST_F(Fensterregeln, NoGridCutsAText) {
             f.PC->setCurrentIndex(tab);
             QApplication::processEvents();
             for (QTableView* g : f.PC->currentWidget()->findChildren<QTableView*>()) {
-                if (v == 0 || tab == 0 || tab == 3) EXPECT_GT(g->model()->rowCount(), 0) << g->objectName().toStdString();
+                if (v == 0 || tab == 0 || tab == 3) {  // the counts ran in view 0 only
+                    EXPECT_GT(g->model()->rowCount(), 0) << g->objectName().toStdString();
+                }
                 EXPECT_THAT(AbgeschnitteneZellen(*g), IsEmpty()) << g->objectName().toStdString();
             }
         }

@@ -3,7 +3,8 @@
 //
 // Every top-level window calls FensterEinpassen(this) once, at the end of its
 // constructor (windows created through the window table, Fensterverwaltung,
-// get it there; calling it twice does no harm). From then on, each time the window is shown it
+// get it there; calling it twice does no harm). From then on, each time the
+// window is shown it
 //   - opens where it was when it was last hidden or closed in this run (windows
 //     are remembered by their object name, so a window created anew on demand
 //     finds its old place), otherwise centred on the main window ("FAuswertung"),

@@ -12,6 +12,14 @@ namespace quintaro {
 namespace {
 constexpr int kGemesseneZeilen = 1000;  // at each end of a long grid
 
+// The width a cell needs for `text` in the given font.
+int ZellenBreite(const QTableView* gitter, const QFont& schrift, const QString& text) {
+    if (text.isEmpty()) return 0;
+    // The item delegate's text margins on both sides, the grid line, and a little air.
+    const int rand = 2 * (gitter->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, gitter) + 1) + 1 + 4;
+    return QFontMetrics(schrift).horizontalAdvance(text) + rand;
+}
+
 QFont Zellschrift(const QTableView* gitter, const QModelIndex& index) {
     const QVariant schrift = index.data(Qt::FontRole);
     return schrift.isValid() ? schrift.value<QFont>() : gitter->font();
@@ -49,13 +57,6 @@ void Einpassen(QTableView* gitter, int hoechstBreite) {
     gitter->setMinimumWidth(std::min(summe + rand, hoechstBreite));
 }
 }  // namespace
-
-int ZellenBreite(const QTableView* gitter, const QFont& schrift, const QString& text) {
-    if (text.isEmpty()) return 0;
-    // The item delegate's text margins on both sides, the grid line, and a little air.
-    const int rand = 2 * (gitter->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, gitter) + 1) + 1 + 4;
-    return QFontMetrics(schrift).horizontalAdvance(text) + rand;
-}
 
 void SpaltenEinpassen(QTableView* gitter, int hoechstBreite) {
     gitter->horizontalHeader()->setStretchLastSection(false);

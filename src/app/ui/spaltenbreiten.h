@@ -6,16 +6,11 @@
 // refits whenever the model's data change. The grid asks its layout for at
 // least the room of all columns (up to `hoechstBreite`); where it gets less,
 // it scrolls sideways instead of cutting cells. Call it after setModel().
-// Grids of many rows are measured on their first and last rows.
-class QFont;
-class QString;
+// Grids of more than 2,000 rows are measured on their first and last 1,000.
 class QTableView;
 
 namespace quintaro {
 
 void SpaltenEinpassen(QTableView* gitter, int hoechstBreite = 1000);
-
-// The width a cell needs for `text` in `gitter` with the given font.
-int ZellenBreite(const QTableView* gitter, const QFont& schrift, const QString& text);
 
 }  // namespace quintaro
