@@ -1,6 +1,9 @@
 #include "cli/befehle.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <new>
 #include <map>
 #include <stdexcept>
 
@@ -43,6 +46,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
     return gruppen;
 }
 
+bool IstHilfe(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
 void Hilfe(std::ostream& out) {
     out << "quintaro-cli BEFEHL ...\n\nBefehle:\n";
     for (const auto& [name, gruppe] : Gruppen()) out << "  " << gruppe.hilfe << '\n';
@@ -56,7 +61,7 @@ std::string AlsZeilen(std::string text) {
 }
 
 int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty() || IstHilfe(args[0]) || args[0] == "help") {
         Hilfe(out);
         return args.empty() ? 1 : 0;
     }
@@ -65,10 +70,22 @@ int Ausfuehren(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "Unbekannter Befehl \"" << args[0] << "\". Eine Übersicht zeigt quintaro-cli --help.\n";
         return 1;
     }
+    // "--help" anywhere after a command: that command's usage.
+    if (std::any_of(args.begin() + 1, args.end(), IstHilfe)) {
+        out << "quintaro-cli " << it->second.hilfe << '\n';
+        return 0;
+    }
     try {
         return it->second.ausfuehren(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    } catch (const std::filesystem::filesystem_error& e) {
+        // The library's text is English: name the file in our words.
+        err << "Auf \"" << e.path1().string() << "\" konnte nicht zugegriffen werden.\n";
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << "Für diesen Befehl reicht der Arbeitsspeicher nicht aus.\n";
+        return 1;
     } catch (const std::exception& e) {
-        err << AlsZeilen(e.what()) << '\n';
+        err << AlsZeilen(e.what()) << '\n';  // our errors carry German texts
         return 1;
     }
 }

@@ -41,6 +41,22 @@ TEST(CliGrundbefehle, BinomialAndClassify) {
     EXPECT_NE(Cli({"binomial", "67", "33"}).fehler.find("zu groß für eine 64-Bit-Zahl"), std::string::npos);
 }
 
+TEST(CliGrundbefehle, HelpAfterACommandShowsThatCommandsUsage) {
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"draws", "--help"}, "quintaro-cli draws list DATEI"},
+        {{"stats", "freq", "-h"}, "quintaro-cli stats freq|absence"},
+        {{"binomial", "45", "--help"}, "quintaro-cli binomial N K"},
+        {{"systems", "test", "--help"}, "quintaro-cli systems list|rows"},
+    };
+    for (const auto& [args, anfang] : faelle) {
+        const auto lauf = Cli(args);
+        EXPECT_EQ(lauf.status, 0) << args[0];
+        EXPECT_EQ(lauf.aus.rfind(anfang, 0), 0u) << lauf.aus;
+        EXPECT_EQ(lauf.aus.find("Befehle:"), std::string::npos) << lauf.aus;  // not the whole overview
+        EXPECT_TRUE(lauf.fehler.empty()) << lauf.fehler;
+    }
+}
+
 TEST(CliGrundbefehle, DrawsImportListAndExportRoundTrip) {
     TempOrdner ordner;
     const auto csv = ordner.pfad() / "ein.csv", gz = ordner.pfad() / "GZ.645", aus = ordner.pfad() / "aus.csv";

@@ -131,8 +131,12 @@ TEST_F(Seite, StartWithoutSettingsOpensTheSampleTicketsSystemFirst) {
     seite.EinstellungenLesen();
     EXPECT_EQ(Reiter(), (QStringList{"Demo-Systemschein", "Demo-Normalschein"}));
     EXPECT_TRUE(seite.cbMerken->isChecked());
-    EXPECT_EQ(seite.filterIndex(), 1);
     EXPECT_TRUE(nachrichten.meldungen.empty());
+    // With no choice stored the open dialog offers both ticket kinds.
+    seite.BOpenClick();
+    ASSERT_EQ(dialoge.fragen.size(), 1u);
+    const Dateifrage& frage = dialoge.fragen[0];
+    EXPECT_EQ(frage.filter[frage.filterIndex - 1], "Spielschein-Dateien (*.nqtr *.sqtr)");
 }
 
 TEST_F(Seite, StartOpensTheRememberedFilesAndReportsMissingOnes) {
@@ -173,6 +177,6 @@ TEST_F(Seite, DayChoicesAreRememberedPerKindAndWrittenOnClose) {
     const Einstellungen ini = Ini();
     EXPECT_EQ(ini.leseZahl("Auswertung", "N-Ziehung", -1), 2);
     EXPECT_EQ(ini.leseZahl("Auswertung", "S-Ziehung", -1), 1);
-    EXPECT_EQ(ini.leseZahl("Spielscheine", "Filterindex", -1), 1);
+    EXPECT_EQ(ini.leseZahl("Spielscheine", "Filterindex", -1), 3);
     EXPECT_FALSE(ini.leseSchalter("Spielscheine", "Merken", true));
 }

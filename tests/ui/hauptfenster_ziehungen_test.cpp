@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -89,6 +90,39 @@ TEST_F(Hauptfenster, SundayViewHoldsTheSaturdayDraw) {
     EXPECT_EQ(seite().G1->model()->rowCount(), 1);
 }
 
+TEST_F(Hauptfenster, ClickingAGridRowChoosesThatDraw) {
+    schreibeGeschichte();
+    fenster = std::make_unique<TFAuswertung>();
+    fenster->show();
+    QTableView* g1 = seite().G1;
+    const struct {
+        int ansicht, zeile, index;
+    } faelle[] = {{0, 2, 0}, {0, 0, 2}, {1, 0, 1}, {1, 1, 0}, {2, 0, 2}};
+    for (const auto& f : faelle) {
+        seite().RGV->button(f.ansicht)->click();
+        QApplication::processEvents();
+        const QRect zelle = g1->visualRect(g1->model()->index(f.zeile, 3));
+        QTest::mouseClick(g1->viewport(), Qt::LeftButton, {}, zelle.center());
+        EXPECT_EQ(seite().Combo1->currentIndex(), f.index) << f.ansicht << " " << f.zeile;
+        EXPECT_EQ(seite().Label5->text(), "Gewinnzahlen vom " + g1->model()->index(f.zeile, 0).data().toString());
+    }
+    // While a new draw is entered the chooser stays on its proposed date.
+    QTest::mouseClick(seite().BHinzu, Qt::LeftButton);
+    QTest::mouseClick(g1->viewport(), Qt::LeftButton, {}, g1->visualRect(g1->model()->index(0, 3)).center());
+    EXPECT_EQ(seite().Combo1->currentIndex(), 3);
+}
+
+TEST_F(Hauptfenster, ADamagedDateShowsNoWeekday) {
+    ZiehungenSpeichern(datei(ZiehungsDateiName), {TestZiehung(DatumAus(2024, 1, 7), {1, 2, 3, 4, 5, 6}, 7),
+                                                  TestZiehung(1e12, {8, 9, 10, 11, 12, 13}, 14)});
+    fenster = std::make_unique<TFAuswertung>();
+    ASSERT_EQ(seite().Combo1->count(), 2);
+    EXPECT_EQ(seite().Combo1->currentText(), "?");
+    EXPECT_EQ(seite().LDay->text(), "");
+    seite().Combo1->setCurrentIndex(0);
+    EXPECT_EQ(seite().LDay->text(), "Sonntag");
+}
+
 TEST_F(Hauptfenster, PickerClickRules) {
     schreibeGeschichte();
     fenster = std::make_unique<TFAuswertung>();
@@ -160,8 +194,17 @@ TEST_F(Hauptfenster, CorrectingAStoredDrawKeepsItsDateAndFiller) {
     seite().Combo1->setCurrentIndex(0);
     klicke(6);   // 1 2 3 4 5 + ZZ 7
     klicke(45);  // 1 2 3 4 5 45 + ZZ 7
+    const Bytes vorher = LiesDatei(datei(ZiehungsDateiName));
+    nachrichten.antworten = {Nachrichtendienst::Antwort::Nein};
     QTest::mouseClick(seite().BSpeichern, Qt::LeftButton);
-    EXPECT_TRUE(nachrichten.meldungen.empty());
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Frage);
+    EXPECT_EQ(nachrichten.meldungen[0].text,
+              "Die Ziehung vom 07.01.2024 wird mit den gewählten Zahlen überschrieben.\n\nSoll ich sie wirklich ändern?");
+    EXPECT_EQ(LiesDatei(datei(ZiehungsDateiName)), vorher);
+
+    QTest::mouseClick(seite().BSpeichern, Qt::LeftButton);  // answered Yes
+    EXPECT_EQ(nachrichten.meldungen.size(), 2u);
     const Bytes roh = LiesDatei(datei(ZiehungsDateiName));
     ASSERT_EQ(roh.size(), 48u);
     EXPECT_EQ(GewZahlenAus(roh.data()), TestZiehung(DatumAus(2024, 1, 7), {1, 2, 3, 4, 5, 45}, 7, 0x11));
@@ -179,6 +222,10 @@ TEST_F(Hauptfenster, EmptyHistoryOffersTheDownloadAndProposesTheLastDrawDay) {
     EXPECT_EQ(seite().Combo1->currentText().toStdString(), DatumText(LetzteZiehungVor(Heute())));
     // Saving without a selected draw outside adding mode is refused.
     QTest::mouseClick(seite().BHinzu, Qt::LeftButton);
+    // Cancelling left no draw: nothing is named any more.
+    EXPECT_EQ(seite().Combo1->count(), 0);
+    EXPECT_EQ(seite().LDay->text(), "");
+    EXPECT_EQ(seite().Label5->text(), "Wählen Sie hier den Ziehungstag");
     for (int n : {1, 2, 3, 4, 5, 6, 7}) klicke(n);
     QTest::mouseClick(seite().BSpeichern, Qt::LeftButton);
     EXPECT_EQ(nachrichten.meldungen.back().art, NachrichtenAttrappe::Art::Fehler);

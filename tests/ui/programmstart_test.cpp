@@ -31,11 +31,24 @@ TEST_F(Programmstart, FirstStartCreatesTheDataFolderAndASecondLeavesItsFiles) {
     }
     EXPECT_EQ(DateiGroesse(ordner / "Demo-Systemschein.sqtr"), 46);
     EXPECT_GT(DateiGroesse(ordner / "Demo-Normalschein.nqtr"), 0);
+    // A first start that finds a folder with other files still gets the missing sample ticket.
     SchreibeDateiAtomar(ordner / "GZ.645", Bytes(16, 1));
+    const auto geschrieben = std::filesystem::last_write_time(ordner / "Demo-Systemschein.sqtr");
     std::filesystem::remove(ordner / "Demo-Normalschein.nqtr");
-    TFStart zweiter;
+    {
+        TFStart zweiter;
+    }
     EXPECT_EQ(DateiGroesse(ordner / "GZ.645"), 16);
-    EXPECT_FALSE(std::filesystem::exists(ordner / "Demo-Normalschein.nqtr"));  // only a new folder gets them
+    EXPECT_EQ(std::filesystem::last_write_time(ordner / "Demo-Systemschein.sqtr"), geschrieben);
+    EXPECT_GT(DateiGroesse(ordner / "Demo-Normalschein.nqtr"), 0);
+    // Once the program has written its settings, a ticket the user deleted stays deleted.
+    SchreibeDateiAtomar(ordner / "Einstellungen.ini", std::string_view("[Spielscheine]\r\n"));
+    std::filesystem::remove(ordner / "Demo-Normalschein.nqtr");
+    {
+        TFStart dritter;
+    }
+    EXPECT_FALSE(std::filesystem::exists(ordner / "Demo-Normalschein.nqtr"));
+    std::filesystem::remove(ordner / "Einstellungen.ini");
 
     // Without a settings file the main window opens both sample tickets, the system ticket first.
     FensterRegistrieren();

@@ -160,8 +160,12 @@ TEST_F(StatistikFenster, SortPutsTheRarestNumberFirstAndBack) {
     Bauen({referenz::ZufallsZiehungen(1, 2)[0]});  // one draw: its six numbers once, all others never
     const auto gezogen = daten.GZListe[0].menge().zahlen();
     auto* sortieren = Teil<QToolButton>(0, "BAuf0");
+    EXPECT_TRUE(sortieren->toolTip().startsWith("Geordnet nach Zahlen"));
+    const qint64 zahlenBild = sortieren->icon().cacheKey();
     Klick(sortieren);
     EXPECT_TRUE(sortieren->isChecked());
+    EXPECT_TRUE(sortieren->toolTip().startsWith("Sortiert nach Häufigkeit"));
+    EXPECT_NE(sortieren->icon().cacheKey(), zahlenBild);
     // Slot 40..45 hold the drawn numbers ascending; the count plate of a number sits beside its slot.
     for (int slot = 40; slot <= 45; ++slot) {
         const int n = gezogen[std::size_t(slot - 40)];
@@ -172,6 +176,7 @@ TEST_F(StatistikFenster, SortPutsTheRarestNumberFirstAndBack) {
     }
     Klick(sortieren);
     EXPECT_FALSE(sortieren->isChecked());
+    EXPECT_TRUE(sortieren->toolTip().startsWith("Geordnet nach Zahlen"));
     for (int n : {1, 44}) {
         EXPECT_EQ(Teil<QLabel>(0, Name("BStatNr", 0, n))->text(), QString::number(n));
         EXPECT_EQ(Teil<QLabel>(0, Name("BStatW", 0, n))->y(), fenster->Frame(0)->ENrEcke[std::size_t(n)].y());

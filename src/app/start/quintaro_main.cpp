@@ -5,6 +5,7 @@
 #include "app/start/programmstart.h"
 #include "app/start/tfstart.h"
 #include "app/ui/fensterverwaltung.h"
+#include "app/ui/uebersetzung.h"
 #include "evaluation/ui/tfauswertung.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quintaro");
     // No display name: the desktop would append it to every caption.
     QApplication::setQuitOnLastWindowClosed(false);
+    quintaro::QtUebersetzungLaden(app);
 
     auto* start = new quintaro::TFStart;
     start->show();

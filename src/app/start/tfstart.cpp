@@ -16,8 +16,10 @@
 
 #include "app/programmwerte.h"
 #include "app/ui/hilfe.h"
+#include "app/ui/fensterplatz.h"
 #include "app/ui/region_qt.h"
 #include "core/datenpfad.h"
+#include "core/einstellungen.h"
 #include "core/fehler.h"
 #include "evaluation/beispielscheine.h"
 #include "core/formatierung.h"
@@ -31,10 +33,10 @@ void ProgrammwerteBestimmen() {
     w.programmordner = QCoreApplication::applicationDirPath().toStdString();
     w.downloadDatei = (QDir::tempPath() + "/tmp.tmp").toStdString();
     DatenPfadNeuBestimmen();  // created when missing
-    // A new, empty data folder gets the two sample tickets, as an installer would leave them.
+    // A first start (no settings written yet) finds the two sample tickets in the data
+    // folder, as an installer would leave them; one that is there is kept as it is.
     // A folder that cannot be written shows its error at the first real file operation.
-    std::error_code ec;
-    if (std::filesystem::is_empty(DatenPfad(), ec) && !ec) {
+    if (!Einstellungen::DateiVorhanden()) {
         try {
             BeispielscheineAnlegen(DatenPfad());
         } catch (const DateiFehler&) {
@@ -71,6 +73,7 @@ TFStart::TFStart(QWidget* eltern) : QWidget(eltern) {
     setzeInitialisiert(false);
     connect(BWeiter, &QPushButton::clicked, this, &TFStart::weiter);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [] { HilfeZeigen(1010); });
+    FensterEinpassen(this);
 }
 
 void TFStart::setzeInitialisiert(bool initialisiert) {

@@ -1,4 +1,5 @@
 #include "app/ui/fensterverwaltung.h"
+#include "app/ui/fensterplatz.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -56,6 +57,7 @@ QWidget* Fensterverwaltung::erzeuge(const Fensterart& a) {
     fenster->setAttribute(Qt::WA_DeleteOnClose, !a.nurVerstecken);
     std::erase_if(erzeugt_, [](const QPointer<QWidget>& f) { return f.isNull(); });
     erzeugt_.emplace_back(fenster);
+    FensterEinpassen(fenster);
     return fenster;
 }
 

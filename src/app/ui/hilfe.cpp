@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/hilfetexte.h"
+#include "app/ui/fensterplatz.h"
 #include "core/spielregeln.h"
 
 namespace quintaro {
@@ -52,6 +54,11 @@ public:
             if (ziel.scheme() == "hilfe") oeffne(ziel.path().toInt());
         });
         fuelleThemen();
+        // The topic list as wide as its longest title.
+        themen_->setMinimumWidth(themen_->sizeHintForColumn(0) + 2 * themen_->frameWidth() +
+                                 themen_->verticalScrollBar()->sizeHint().width() + 4);
+        themen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        FensterEinpassen(this);
     }
 
     void oeffne(int kontext) {

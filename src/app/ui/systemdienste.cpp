@@ -1,12 +1,24 @@
 #include "app/ui/systemdienste.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "app/ui/nachrichten.h"
+
 namespace quintaro {
+
+namespace {
+QStringList& Suchpfad() {
+    static QStringList pfad;  // empty: the system's PATH
+    return pfad;
+}
+
+QString Programm(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name), Suchpfad()); }
+}  // namespace
 
 bool InternetVerbunden() {
     for (const QNetworkInterface& n : QNetworkInterface::allInterfaces()) {
@@ -18,13 +30,28 @@ bool InternetVerbunden() {
     return false;
 }
 
-bool WebseiteOeffnen(const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); }
+bool AdresseOeffnen(const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); }
 
-void TaschenrechnerStarten() {
-    for (const char* programm : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "mate-calc", "xcalc"}) {
-        const QString pfad = QStandardPaths::findExecutable(QString::fromLatin1(programm));
-        if (!pfad.isEmpty() && QProcess::startDetached(pfad, {})) return;
-    }
+bool WebseiteOeffnen(const QString& adresse) {
+    const bool gestartet = AdresseOeffnen(adresse);
+    if (!gestartet)
+        Nachrichten().information(QApplication::activeWindow(),
+                                  "Es konnte kein Internet-Browser gestartet werden, um die Seite " + adresse +
+                                      " zu öffnen.\n\nBitte öffnen Sie die Seite selbst in Ihrem Browser.");
+    return gestartet;
 }
+
+bool TaschenrechnerStarten() {
+    for (const char* name : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "mate-calc", "xcalc"}) {
+        const QString pfad = Programm(name);
+        if (!pfad.isEmpty() && QProcess::startDetached(pfad, {})) return true;
+    }
+    Nachrichten().information(QApplication::activeWindow(),
+                              "Es konnte kein Taschenrechner gestartet werden.\n\nAuf diesem Rechner ist keines der "
+                              "bekannten Rechner-Programme (z. B. gnome-calculator, kcalc, galculator) installiert.");
+    return false;
+}
+
+void SetzeProgrammsuchpfad(const QString& pfad) { Suchpfad() = pfad.isEmpty() ? QStringList() : QStringList{pfad}; }
 
 }  // namespace quintaro

@@ -8,10 +8,16 @@ namespace quintaro {
 // Whether a network interface other than loopback is up; nothing is sent.
 bool InternetVerbunden();
 // Opens a web page or a mail address with the desktop's program for it; false
-// when none could be started.
+// when none could be started (nothing is reported).
+bool AdresseOeffnen(const QString& adresse);
+// Opens the page in the browser; when no browser could be started, the user is
+// told so (a message of the message service) and false is returned.
 bool WebseiteOeffnen(const QString& adresse);
-// Starts the desktop's calculator; a missing one is not reported.
-void TaschenrechnerStarten();
+// Starts the desktop's calculator; when none could be started, the user is told so.
+bool TaschenrechnerStarten();
+
+// Where the desktop programs are looked for (tests point it to an empty folder).
+void SetzeProgrammsuchpfad(const QString& pfad);
 
 inline const QString ErgebnisseAdresse = QStringLiteral("https://www.win2day.at/lotterie/lotto/lotto-ziehungen");
 inline const QString HerstellerAdresse = QStringLiteral("https://www.quintaro.de/");

@@ -118,7 +118,7 @@ bool TFInfo::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void TFInfo::LMailClick() {
     const QString adresse = AlsQString(ServiceMailAdresse());
-    if (!WebseiteOeffnen(adresse))
+    if (!AdresseOeffnen(adresse))
         Nachrichten().fehler(this, AlsMeldung("Es ließ sich kein E-Mail-Programm starten." + std::string(Absatz) +
                                               "Schreiben Sie uns bitte an " + std::string(Hersteller().mail) + "."));
 }

@@ -13,7 +13,9 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include "app/ui/fensterplatz.h"
 #include "app/ui/nachrichten.h"
+#include "app/ui/spaltenbreiten.h"
 #include "core/datenbestand.h"
 #include "core/fehler.h"
 #include "core/formatierung.h"
@@ -66,14 +68,14 @@ QWidget* AuswertungsRahmen::auswertungsteil(const Namen& namen) {
     raster->addWidget(Beschriftung(QStringLiteral("Für den bzw. vom"), "Label3", teil), 1, 0);
     Combo1 = new QComboBox(teil);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setMaxVisibleItems(16);
+    ListeBildschirmhoch(Combo1);
     raster->addWidget(Combo1, 1, 1);
     cbBack = new QCheckBox(QStringLiteral("zurück bis zum"), teil);
     cbBack->setObjectName(QStringLiteral("cbBack"));
     raster->addWidget(cbBack, 2, 0);
     combo2 = new QComboBox(teil);
     combo2->setObjectName(QStringLiteral("combo2"));
-    combo2->setMaxVisibleItems(16);
+    ListeBildschirmhoch(combo2);
     raster->addWidget(combo2, 2, 1);
 
     auto* tageBox = new QGroupBox(QStringLiteral("Ziehungstag(e)"), teil);
@@ -98,12 +100,7 @@ QWidget* AuswertungsRahmen::auswertungsteil(const Namen& namen) {
     raster->addWidget(Beschriftung(QStringLiteral("Gesamtgewinn"), "Label4", teil), 3, 0);
     LGesGewinn = Beschriftung(QString(), "LGesGewinn", teil);
     raster->addWidget(LGesGewinn, 3, 1);
-    auto* hoechst = new QHBoxLayout;
-    hoechst->setSpacing(0);
-    hoechst->addWidget(Beschriftung(QStringLiteral("Höchst-"), namen.hoechst, teil));
-    hoechst->addWidget(Beschriftung(QStringLiteral(" gewinn:"), "Label8", teil));
-    hoechst->addStretch();
-    raster->addLayout(hoechst, 4, 0);
+    raster->addWidget(Beschriftung(QStringLiteral("Höchstgewinn:"), namen.hoechst, teil), 4, 0);
     LHGew = Beschriftung(QString(), "LHGew", teil);
     raster->addWidget(LHGew, 4, 1);
     raster->addWidget(Beschriftung(QStringLiteral("am:"), namen.am, teil), 4, 2, Qt::AlignRight);
@@ -124,19 +121,20 @@ QWidget* AuswertungsRahmen::auswertungsteil(const Namen& namen) {
     ergebnisTabelle->verticalHeader()->setDefaultSectionSize(20);
     ergebnisTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ergebnisTabelle->setSelectionMode(QAbstractItemView::NoSelection);
-    const int breiten[] = {112, 55, 55, 81};  // the date column fits "05.09.2010 (So)"
-    for (int i = 0; i < 4; ++i) ergebnisTabelle->setColumnWidth(i, breiten[i]);
-    raster->addWidget(ergebnisTabelle, 5, 0, 1, 4);
+    SpaltenEinpassen(ergebnisTabelle);
+    raster->addWidget(ergebnisTabelle, 5, 0, 1, 5);
     raster->setRowStretch(5, 1);
+    // The controls keep together at the left; the room beyond them stays empty.
+    raster->setColumnStretch(4, 1);
     return teil;
 }
 
-void AuswertungsRahmen::aufbauen(QLayout* kopf, QWidget* scheinteil) {
+void AuswertungsRahmen::aufbauen(QLayout* kopf, QWidget* scheinteil, Waechst waechst) {
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(kopf);
     auto* unten = new QHBoxLayout;
-    unten->addWidget(scheinteil);
-    unten->addWidget(auswertungsteil(namen_), 1);
+    unten->addWidget(scheinteil, waechst == Waechst::Schein ? 1 : 0);
+    unten->addWidget(auswertungsteil(namen_), waechst == Waechst::Auswertung ? 1 : 0);
     haupt->addLayout(unten, 1);
 }
 

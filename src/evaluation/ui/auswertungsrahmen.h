@@ -61,8 +61,10 @@ signals:
 
 protected:
     AuswertungsRahmen(const Namen& namen, QWidget* eltern);
-    // Lays the frame out: the header line above, the ticket part left of the evaluation.
-    void aufbauen(QLayout* kopf, QWidget* scheinteil);
+    // Lays the frame out: the header line above, the ticket part left of the
+    // evaluation. The part that grows takes the room the tab has beyond both.
+    enum class Waechst { Auswertung, Schein };
+    void aufbauen(QLayout* kopf, QWidget* scheinteil, Waechst waechst);
 
 private:
     QWidget* auswertungsteil(const Namen& namen);

@@ -60,7 +60,7 @@ private:
     int tabZaehler_ = 0;
     int nZiehung_ = 0;
     int sZiehung_ = 0;
-    int filterIndex_ = 1;
+    int filterIndex_ = 3;  // "Spielschein-Dateien": both kinds
 };
 
 }  // namespace quintaro

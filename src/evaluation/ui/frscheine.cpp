@@ -5,10 +5,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTableView>
 
+#include "app/ui/spaltenbreiten.h"
 #include "core/datei.h"
 #include "evaluation/gewinnauswertung.h"
 #include "evaluation/ui/tabellenmodelle.h"
@@ -30,7 +30,7 @@ TFFrScheineN::TFFrScheineN(QWidget* eltern)
     LReihen = BeschrifteterWert(kopf, QStringLiteral("Reihenanzahl"), "LReihen");
     kopf->addStretch();
     G3 = Reihentabelle(reihenModell_, "G3", this);
-    aufbauen(kopf, G3);
+    aufbauen(kopf, G3, Waechst::Auswertung);
 }
 
 void TFFrScheineN::DateiLaden(const std::filesystem::path& datei) {
@@ -55,12 +55,11 @@ TFFrScheine::TFFrScheine(QWidget* eltern)
     auto* bildSeite = new QWidget(ansicht);
     auto* bildLayout = new QVBoxLayout(bildSeite);
     bildLayout->setContentsMargins(0, 0, 0, 0);
-    auto* rollen = new QScrollArea(bildSeite);
-    bild = new Scheinbild;
+    bild = new Scheinbild(bildSeite);
     bild->setObjectName(QStringLiteral("Bild"));
     bild->setAttribute(Qt::WA_TransparentForMouseEvents);  // shown, not filled in
-    rollen->setWidget(bild);
-    bildLayout->addWidget(rollen, 1);
+    bild->setMinimumSize(bild->sizeHint() / 3);
+    bildLayout->addWidget(bild, 1);
     BAlsReihen = new QPushButton(QStringLiteral("Als Reihen anzeigen"), bildSeite);
     BAlsReihen->setObjectName(QStringLiteral("BAlsReihen"));
     connect(BAlsReihen, &QPushButton::clicked, this, &TFFrScheine::BAlsReihenClick);
@@ -82,7 +81,7 @@ TFFrScheine::TFFrScheine(QWidget* eltern)
     ansicht->addWidget(reihenSeite);
     ansicht->setMinimumWidth(300);
 
-    aufbauen(kopf, ansicht);
+    aufbauen(kopf, ansicht, Waechst::Schein);
 }
 
 void TFFrScheine::DateiLaden(const std::filesystem::path& datei, std::vector<TZahlenMenge>& bankMengen) {

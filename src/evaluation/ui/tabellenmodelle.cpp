@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include "app/ui/spaltenbreiten.h"
+
 namespace quintaro {
 
 const QColor BankzahlFarbe(0xC8, 0xF0, 0xC8);
@@ -28,9 +30,7 @@ QTableView* Reihentabelle(ReihenModell* modell, const char* name, QWidget* elter
     tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tabelle->verticalHeader()->setDefaultSectionSize(20);
     tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabelle->setColumnWidth(0, 45);
-    for (int c = 1; c < TippSpalten; ++c) tabelle->setColumnWidth(c, 30);
-    tabelle->setMinimumWidth(45 + 6 * 30 + 22);
+    SpaltenEinpassen(tabelle);
     return tabelle;
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "app/ui/fensterplatz.h"
 #include "app/ui/fensterverwaltung.h"
 #include "app/ui/hilfe.h"
 #include "app/ui/nachrichten.h"
@@ -33,7 +34,7 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
     auto* mitte = new QWidget(this);
     auto* layout = new QHBoxLayout(mitte);
     ziehungsseite_ = new Ziehungsseite(mitte);
-    ziehungsseite_->setFixedWidth(330);
+    ziehungsseite_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     layout->addWidget(ziehungsseite_);
     auswertungsseite_ = new Auswertungsseite(mitte);
     auswertungsseite_->setObjectName("PAuswertung");
@@ -64,6 +65,7 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
             [] { Fensterverwaltung::Instanz().oeffne(Ziel::Update); });
     ziehungsseite_->GZEinlesen();
     QuotenEinlesen();
+    FensterEinpassen(this);
 }
 
 void TFAuswertung::QuotenEinlesen() {

@@ -14,7 +14,7 @@ QVariant ZiehungsModell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid()) return {};
     if (rolle == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     if (rolle != Qt::DisplayRole) return {};
-    const TGewZahlen& z = ziehungen_[ziehungen_.size() - 1 - std::size_t(index.row())];
+    const TGewZahlen& z = ziehung(index.row());
     if (index.column() == 0) return QString::fromStdString(DatumText(z.datum));
     if (index.column() == 7) return int(z.ZZ);
     return int(z.GZ[std::size_t(index.column())]);

@@ -12,6 +12,8 @@ class ZiehungsModell : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
     void setzeZiehungen(std::vector<TGewZahlen> ziehungen);
+    // The draw shown in a row.
+    const TGewZahlen& ziehung(int zeile) const { return ziehungen_[ziehungen_.size() - 1 - std::size_t(zeile)]; }
 
     int rowCount(const QModelIndex& = {}) const override { return int(ziehungen_.size()); }
     int columnCount(const QModelIndex& = {}) const override { return 8; }

@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "app/programmwerte.h"
+#include "app/ui/fensterplatz.h"
 #include "app/ui/hilfe.h"
 #include "app/ui/nachrichten.h"
+#include "app/ui/spaltenbreiten.h"
 #include "app/ui/systemdienste.h"
 #include "core/datenbestand.h"
 #include "core/datenpfad.h"
@@ -29,13 +31,14 @@ namespace quintaro {
 
 namespace {
 const QString kNeueZiehung = QStringLiteral("Neue Ziehung");
+const QString kTagWaehlen = QStringLiteral("Wählen Sie hier den Ziehungstag");
 }  // namespace
 
 Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     auto* label1 = new QLabel("Ziehung", this);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
-    Combo1->setMaxVisibleItems(16);
+    ListeBildschirmhoch(Combo1);
     LDay = new QLabel(this);
     LDay->setObjectName("LDay");
     LDay->setMinimumWidth(80);
@@ -44,7 +47,7 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     kopf->addWidget(Combo1, 1);
     kopf->addWidget(LDay);
 
-    Label5 = new QLabel("Wählen Sie hier den Ziehungstag", this);
+    Label5 = new QLabel(kTagWaehlen, this);
     Label5->setObjectName("Label5");
     QFont fett = Label5->font();
     fett.setBold(true);
@@ -89,11 +92,11 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     G1->verticalHeader()->hide();
     G1->verticalHeader()->setDefaultSectionSize(20);
     G1->horizontalHeader()->setMinimumSectionSize(20);
-    G1->setColumnWidth(0, 80);
-    for (int c = 1; c < 8; ++c) G1->setColumnWidth(c, 30);
+    SpaltenEinpassen(G1);
     G1->setSelectionBehavior(QAbstractItemView::SelectRows);
     G1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     G1->setStyleSheet("QTableView { background: white; }");
+    G1->setMinimumHeight(8 * 20 + 30);  // at least eight draws, also at the window's minimum size
 
     LZT = new QLabel(this);
     LZT->setObjectName("LZT");
@@ -114,6 +117,8 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     fuss->addWidget(rgvBox);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);  // the window's layout has the margins
+    layout->setSpacing(4);
     layout->addLayout(kopf);
     layout->addWidget(Label5);
     layout->addWidget(p1, 0, Qt::AlignHCenter);
@@ -122,6 +127,7 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     layout->addLayout(fuss);
 
     connect(Combo1, qOverload<int>(&QComboBox::currentIndexChanged), this, &Ziehungsseite::Combo1Change);
+    connect(G1, &QTableView::clicked, this, &Ziehungsseite::G1Click);
     connect(BDel, &QPushButton::clicked, this, &Ziehungsseite::BDelClick);
     connect(BHinzu, &QPushButton::clicked, this, &Ziehungsseite::BHinzuClick);
     connect(BSpeichern, &QPushButton::clicked, this, &Ziehungsseite::SpeichernClick);
@@ -176,12 +182,30 @@ void Ziehungsseite::Combo1Change(int index) {
     if (index < 0) return;
     if (std::size_t(index) < liste.size()) {
         const TGewZahlen& z = liste[std::size_t(index)];
-        LDay->setText(AlsQString(WochentagName[std::size_t(Wochentag(z.datum))]));
+        WochentagZeigen(z.datum);
         zeigeAenderungen(wahl_.zeige(z));
         Label5->setText("Gewinnzahlen vom " + Combo1->itemText(index));
     } else if (!Combo1->itemText(index).isEmpty()) {
-        if (const auto d = DatumLesen(Combo1->itemText(index).toStdString()))
-            LDay->setText(AlsQString(WochentagName[std::size_t(Wochentag(*d))]));
+        if (const auto d = DatumLesen(Combo1->itemText(index).toStdString())) WochentagZeigen(*d);
+    }
+}
+
+// A damaged record's date shows as "?": it has no weekday either.
+void Ziehungsseite::WochentagZeigen(TDatum datum) {
+    LDay->setText(IstDarstellbar(datum) ? AlsQString(WochentagName[std::size_t(Wochentag(datum))]) : QString());
+}
+
+// The clicked draw becomes the chooser's, so that "Speichern" corrects the draw
+// the user sees. While a new draw is entered the chooser stays on it.
+void Ziehungsseite::G1Click(const QModelIndex& zelle) {
+    if (!zelle.isValid() || erfassung_.hinzufuegen()) return;
+    const auto& liste = Daten().GZListe;
+    const TGewZahlen& gezeigt = modell_->ziehung(zelle.row());
+    for (std::size_t i = liste.size(); i-- > 0;) {
+        if (liste[i] == gezeigt) {
+            Combo1->setCurrentIndex(int(i));
+            return;
+        }
     }
 }
 
@@ -220,7 +244,12 @@ void Ziehungsseite::BHinzuClick() {
         erfassung_.beendeHinzufuegen();
         BHinzu->setText(kNeueZiehung);
         if (Combo1->count() > int(liste.size())) Combo1->removeItem(Combo1->count() - 1);
-        if (Combo1->count() > 0) Combo1->setCurrentIndex(Combo1->count() - 1);
+        if (Combo1->count() > 0) {
+            Combo1->setCurrentIndex(Combo1->count() - 1);
+        } else {
+            LDay->clear();
+            Label5->setText(kTagWaehlen);
+        }
     }
     emit auswahlGeaendert();
 }
@@ -231,6 +260,12 @@ void Ziehungsseite::SpeichernClick() {
     if (!ergebnis.fehler.empty()) {
         Nachrichten().fehler(this, AlsMeldung(ergebnis.fehler));
         return;
+    }
+    if (!warHinzufuegen) {
+        const std::string frage = "Die Ziehung vom " + Combo1->currentText().toStdString() +
+                                  " wird mit den gewählten Zahlen überschrieben." + std::string(Absatz) +
+                                  "Soll ich sie wirklich ändern?";
+        if (Nachrichten().frage(this, AlsMeldung(frage)) != Nachrichtendienst::Antwort::Ja) return;
     }
     // The history in memory changes only once the file holds it: a failed
     // write leaves both as they were and adding mode on, so trying again

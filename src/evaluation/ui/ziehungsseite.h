@@ -61,6 +61,8 @@ public slots:
 
 private:
     void Combo1Change(int index);
+    void G1Click(const QModelIndex& zelle);
+    void WochentagZeigen(TDatum datum);
     void zeigeAenderungen(const Zahlenwahl::Aenderungen& aenderungen);
     void fuelleAuswahl();
     void zeigeAnsicht(int ansicht);

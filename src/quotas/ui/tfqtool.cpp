@@ -151,10 +151,7 @@ void TFQTool::BAufrufClick() {
     }
     const QString eingabe = EUrl->text().trimmed();
     const QString adresse = eingabe.size() < 6 ? QuotenVorgabe() : eingabe;
-    if (!WebseiteOeffnen(adresse))
-        Nachrichten().fehler(this, AlsMeldung("Die Seite " + adresse.toStdString() +
-                                              " konnte nicht geöffnet werden: Es ließ sich kein Webbrowser starten." +
-                                              std::string(Absatz) + "Bitte rufen Sie die Seite selbst in Ihrem Browser auf."));
+    WebseiteOeffnen(adresse);
 }
 
 void TFQTool::bsSkinSpeedButton4Click() {

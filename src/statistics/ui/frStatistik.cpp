@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ui/spaltenbreiten.h"
 #include "statistics/ui/statistik_bausteine.h"
 #include "statistics/ui/statistik_modelle.h"
 
@@ -46,9 +48,7 @@ QString Name(const char* stamm, int ansicht, int zusatz = -1) {
     return QString::fromLatin1(stamm) + QString::number(ansicht) + (zusatz >= 0 ? QString::number(zusatz) : QString());
 }
 
-// The last column takes the rest of the width.
-QTableView* ErgebnisGitter(QAbstractItemModel* modell, const QString& name, std::initializer_list<int> breiten,
-                           QWidget* eltern) {
+QTableView* ErgebnisGitter(QAbstractItemModel* modell, const QString& name, QWidget* eltern) {
     auto* gitter = new QTableView(eltern);
     gitter->setObjectName(name);
     gitter->setModel(modell);
@@ -56,13 +56,9 @@ QTableView* ErgebnisGitter(QAbstractItemModel* modell, const QString& name, std:
     gitter->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // a ranking may hold every combination
     gitter->verticalHeader()->setDefaultSectionSize(18);
     gitter->horizontalHeader()->setMinimumSectionSize(20);
-    gitter->horizontalHeader()->setDefaultSectionSize(36);
-    gitter->horizontalHeader()->setStretchLastSection(true);
-    gitter->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int spalte = 0;
-    for (int breite : breiten) gitter->setColumnWidth(spalte++, breite);
     gitter->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gitter->setSelectionMode(QAbstractItemView::NoSelection);
+    SpaltenEinpassen(gitter);
     return gitter;
 }
 
@@ -83,6 +79,8 @@ TFfrStatistik::TFfrStatistik(int ansicht, QWidget* eltern) : QWidget(eltern), Ta
     BAuf->setObjectName(Name("BAuf", Tag));
     BAuf->setText(QStringLiteral("Sortieren"));
     BAuf->setCheckable(true);  // checked while the plates stand in frequency order
+    BAuf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    SortierungZeigen(false);
     BAuf->adjustSize();
     BAuf->move(PanelBreite - BAuf->width() - Luecke, PanelHoehe - KnopfHoehe - Luecke);
     spalte->addWidget(P1);
@@ -121,11 +119,12 @@ TFfrStatistik::TFfrStatistik(int ansicht, QWidget* eltern) : QWidget(eltern), Ta
     GAus->setObjectName(Name("GAus", Tag));
     GAus->horizontalHeader()->hide();
     GAus->verticalHeader()->hide();
-    GAus->horizontalHeader()->setDefaultSectionSize(30);
-    GAus->setColumnWidth(0, 62);
     GAus->verticalHeader()->setDefaultSectionSize(20);
     GAus->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    GAus->setFixedHeight(2 * 20 + 22);
+    // 45 numbers do not fit beside each other in one view: the grid scrolls sideways.
+    GAus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SpaltenEinpassen(GAus, 0);
+    GAus->setFixedHeight(2 * 20 + 2 * GAus->frameWidth() + GAus->horizontalScrollBar()->sizeHint().height());
     ausLayout->addWidget(GAus);
     spalte->addWidget(ausGruppe);
 
@@ -152,8 +151,7 @@ QWidget* TFfrStatistik::ranglistenSeite(int erstesGitter, int k) {
         auto* innen = new QVBoxLayout(kombiGruppe[std::size_t(g)]);
         innen->setContentsMargins(2, 2, 2, 2);
         ranglisten[std::size_t(g)] = new TRanglistenModell(this);
-        GKombi[std::size_t(g)] = ErgebnisGitter(ranglisten[std::size_t(g)], Name("GKombi", g, Tag), {34, 78},
-                                                kombiGruppe[std::size_t(g)]);
+        GKombi[std::size_t(g)] = ErgebnisGitter(ranglisten[std::size_t(g)], Name("GKombi", g, Tag), kombiGruppe[std::size_t(g)]);
         innen->addWidget(GKombi[std::size_t(g)]);
         layout->addWidget(kombiGruppe[std::size_t(g)], 0, i);
     }
@@ -230,7 +228,7 @@ QWidget* TFfrStatistik::suchSeite() {
     LErg->setAutoFillBackground(true);
     aufLayout->addWidget(LErg);
     funde = new TFundModell(this);
-    GKombi[7] = ErgebnisGitter(funde, Name("GKombi", 7, Tag), {24, 72}, aufgetreten);
+    GKombi[7] = ErgebnisGitter(funde, Name("GKombi", 7, Tag), aufgetreten);
     aufLayout->addWidget(GKombi[7]);
     layout->addWidget(aufgetreten, 0, 1);
     layout->setColumnStretch(1, 1);
@@ -254,6 +252,15 @@ void TFfrStatistik::PlattenBauen(const std::array<int, MaxZahl + 1>& anzahl) {
     std::array<int, MaxZahl> natuerlich{};
     for (int k = 0; k < MaxZahl; ++k) natuerlich[std::size_t(k)] = k + 1;
     PlattenAnordnen(natuerlich);
+}
+
+void TFfrStatistik::SortierungZeigen(bool nachHaeufigkeit) {
+    BAuf->setChecked(nachHaeufigkeit);
+    BAuf->setIcon(style()->standardIcon(nachHaeufigkeit ? QStyle::SP_ArrowUp : QStyle::SP_ArrowRight));
+    BAuf->setToolTip(nachHaeufigkeit ? QStringLiteral("Sortiert nach Häufigkeit, die seltenste Zahl zuerst. "
+                                                      "Ein Klick ordnet wieder nach Zahlen.")
+                                     : QStringLiteral("Geordnet nach Zahlen von 1 bis 45. "
+                                                      "Ein Klick sortiert nach Häufigkeit."));
 }
 
 void TFfrStatistik::ZaehlerSetzen(const std::array<int, MaxZahl + 1>& anzahl) {

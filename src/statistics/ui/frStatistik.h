@@ -38,6 +38,8 @@ public:
     void PlattenBauen(const std::array<int, MaxZahl + 1>& anzahl);
     void ZaehlerSetzen(const std::array<int, MaxZahl + 1>& anzahl);
     void PlattenAnordnen(const std::array<int, MaxZahl>& anordnung);
+    // The sort button's look and hint tell the order the plates stand in.
+    void SortierungZeigen(bool nachHaeufigkeit);
 
     QGroupBox* GrLeft;
     QWidget* P1;

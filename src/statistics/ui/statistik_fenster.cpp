@@ -10,11 +10,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
 #include <memory>
+#include <new>
 
+#include "app/ui/fensterplatz.h"
 #include "app/ui/nachrichten.h"
 #include "core/datenbestand.h"
 #include "core/formatierung.h"
@@ -75,8 +78,11 @@ void TFStatistik::FormCreate() {
         reihe->addWidget(frames_[std::size_t(v)]);
         ViewAufbauen(v);
     }
-    setCentralWidget(mitte);
-    resize(sizeHint().width(), ClientHoehe);
+    // The three views need more height than a laptop screen has: they scroll.
+    setCentralWidget(Rollbar(mitte));
+    const QSize inhalt = mitte->sizeHint();
+    resize(inhalt.width() + 20, std::max(ClientHoehe, inhalt.height() + 80));
+    FensterEinpassen(this);
     bereit_ = true;
 }
 
@@ -182,7 +188,7 @@ void TFStatistik::BAufClick(int v) {
     statistik_.StatistikAbsteigend(v);
     TFfrStatistik& f = *frames_[std::size_t(v)];
     f.PlattenAnordnen(statistik_.Anordnung(v));
-    f.BAuf->setChecked(statistik_.Sortiert(v));
+    f.SortierungZeigen(statistik_.Sortiert(v));
 }
 
 void TFStatistik::KombinationenStarten(int v, int k) {
@@ -210,8 +216,12 @@ void TFStatistik::KombinationenStarten(int v, int k) {
                 QMetaObject::invokeMethod(balken, [balken, wert] { balken->setValue(wert); }, Qt::QueuedConnection);
                 return true;
             });
-        } catch (const std::exception& e) {
-            fehler = e.what();
+        } catch (const std::bad_alloc&) {
+            fehler = "Für diese Zählung reicht der Arbeitsspeicher nicht aus.";
+        } catch (const std::runtime_error& e) {
+            fehler = e.what();  // the engine's errors carry German texts
+        } catch (const std::exception&) {
+            fehler = "Bei der Zählung ist ein interner Fehler aufgetreten.";
         }
         QMetaObject::invokeMethod(
             this, [this, v, k, ergebnis, fehler] { KombinationenFertig(v, k, std::move(*ergebnis), fehler); },

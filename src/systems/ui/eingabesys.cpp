@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/dateidialoge.h"
+#include "app/ui/fensterplatz.h"
 #include "app/ui/nachrichten.h"
 #include "core/datei.h"
 #include "core/datenpfad.h"
@@ -99,7 +100,8 @@ TFEingabeSys::TFEingabeSys(QWidget* eltern) : QMainWindow(eltern), automatik_(ne
     IMG1->setObjectName(QStringLiteral("IMG1"));
     connect(IMG1, &Scheinbild::kaestchenGeklickt, this,
             [this](int art, int zahl) { TrefferVerwerten(zahl, Kreuzart(art)); });
-    haupt->addWidget(IMG1, 0, Qt::AlignHCenter);
+    IMG1->setMinimumSize(IMG1->sizeHint());  // clicks want boxes of their full size
+    haupt->addWidget(IMG1, 1);
 
     auto* knoepfe = new QHBoxLayout;
     BSave = Knopf(QStringLiteral("Spielschein s&peichern"), "BSave");
@@ -114,7 +116,6 @@ TFEingabeSys::TFEingabeSys(QWidget* eltern) : QMainWindow(eltern), automatik_(ne
     knoepfe->addWidget(LDatei, 1);
     knoepfe->addWidget(bsSkinSpeedButton1);
     haupt->addLayout(knoepfe);
-    haupt->addStretch();
     setCentralWidget(flaeche);
     resize(720, 537);
 
@@ -125,6 +126,7 @@ TFEingabeSys::TFEingabeSys(QWidget* eltern) : QMainWindow(eltern), automatik_(ne
     automatik_->setInterval(kAutomatikTakt);
     connect(automatik_, &QTimer::timeout, this, &TFEingabeSys::AutomatikSchritt);
     BDelClick();
+    FensterEinpassen(this);
 }
 
 bool TFEingabeSys::automatikLaeuft() const { return automatik_->isActive(); }

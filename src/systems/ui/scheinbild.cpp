@@ -13,6 +13,8 @@ namespace {
 const QColor kPapier(0xFF, 0xF6, 0xEC);
 const QColor kDruck(0xD2, 0x32, 0x2D);
 const QColor kKreuz(Qt::blue);
+const QSize kNatuerlich(BildBreite + 2 * BildRandX, BildHoehe + 2 * BildRandY);
+constexpr int kSpaltenAbstand = 140;  // between two system columns
 
 QRect Rechteck(const Kaestchen& k) {
     return {BildRandX + k.x, BildRandY + k.y, Kaestchen::KaestchenGroesse, Kaestchen::KaestchenGroesse};
@@ -41,19 +43,45 @@ void ZahlenfeldZeichnen(QPainter& p, Kreuzart art, const QString& name) {
     p.restore();
 }
 
-void KreuzZeichnen(QPainter& p, Kreuzstelle stelle) {
+void KreuzZeichnen(QPainter& p, Kreuzstelle stelle, int versatz) {
     const Kaestchen k = KaestchenVon(stelle);
-    p.drawText(QRect(BildRandX + KreuzX(k) - 2, BildRandY + KreuzY(k) - 3, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
+    p.drawText(QRect(BildRandX + KreuzX(k) - 2 - versatz, BildRandY + KreuzY(k) - 3, 13, 15), Qt::AlignCenter, QStringLiteral("x"));
 }
 }  // namespace
 
 Scheinbild::Scheinbild(QWidget* eltern) : QWidget(eltern) {
-    setFixedSize(BildBreite + 2 * BildRandX, BildHoehe + 2 * BildRandY);
+    QSizePolicy politik(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    politik.setHeightForWidth(true);
+    setSizePolicy(politik);
     setCursor(Qt::PointingHandCursor);
+}
+
+QSize Scheinbild::sizeHint() const { return natuerlich(); }
+
+int Scheinbild::heightForWidth(int breite) const { return breite * natuerlich().height() / natuerlich().width(); }
+
+QSize Scheinbild::natuerlich() const {
+    if (gruppe_ == 0) return kNatuerlich;
+    return {SystemKaestchen(1).x + kSpaltenAbstand + 2 * BildRandX, kNatuerlich.height()};
+}
+
+int Scheinbild::versatz(Kreuzart art) const {
+    return art == Kreuzart::System && gruppe_ > 0 ? (gruppe_ - 1) * kSpaltenAbstand : 0;
+}
+
+double Scheinbild::massstab() const {
+    return std::min(double(width()) / natuerlich().width(), double(height()) / natuerlich().height());
+}
+
+// Centred in the room the widget has.
+QPointF Scheinbild::ursprung() const {
+    const double m = massstab();
+    return {(width() - m * natuerlich().width()) / 2, (height() - m * natuerlich().height()) / 2};
 }
 
 void Scheinbild::setzeGruppe(int gruppe) {
     gruppe_ = gruppe;
+    updateGeometry();
     update();
 }
 
@@ -64,13 +92,20 @@ void Scheinbild::setzeKreuze(const TZahlenMenge& bank, const TZahlenMenge& wahl,
     update();
 }
 
-QPoint Scheinbild::mitteVon(Kreuzstelle stelle) const { return Rechteck(KaestchenVon(stelle)).center(); }
+QPoint Scheinbild::mitteVon(Kreuzstelle stelle) const {
+    const QRectF kaestchen = QRectF(Rechteck(KaestchenVon(stelle))).translated(-versatz(stelle.art), 0);
+    return (ursprung() + kaestchen.center() * massstab()).toPoint();
+}
 
 bool Scheinbild::zeigtSystem(int system) const { return gruppe_ == 0 || FormGruppe(system) == gruppe_; }
 
 void Scheinbild::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(QRect(BildRandX, BildRandY, BildBreite, BildHoehe), kPapier);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.translate(ursprung());
+    p.scale(massstab(), massstab());
+    p.fillRect(QRect(BildRandX, BildRandY, natuerlich().width() - 2 * BildRandX, BildHoehe), kPapier);
     p.setPen(kDruck);
     ZahlenfeldZeichnen(p, Kreuzart::Bank, QStringLiteral("BANK"));
     ZahlenfeldZeichnen(p, Kreuzart::Wahl, QStringLiteral("WAHL"));
@@ -79,12 +114,12 @@ void Scheinbild::paintEvent(QPaintEvent*) {
     schrift.setPixelSize(13);
     schrift.setBold(true);
     p.setFont(schrift);
-    p.drawText(QRect(BildRandX + 188, BildRandY + 20, 480, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("SYSTEM  –  bitte nur ein System ankreuzen"));
+    p.drawText(QRect(BildRandX + SystemKaestchen(1).x, BildRandY + 20, 480, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               gruppe_ == 0 ? QStringLiteral("SYSTEM  –  bitte nur ein System ankreuzen") : QStringLiteral("SYSTEM"));
     const auto& tabelle = ScheinSystemTabelle();
     for (int s = 1; s <= 48; ++s) {
         if (!zeigtSystem(s)) continue;
-        const QRect r = Rechteck(SystemKaestchen(s));
+        const QRect r = Rechteck(SystemKaestchen(s)).translated(-versatz(Kreuzart::System), 0);
         p.drawRect(r.adjusted(0, 0, -1, -1));
         schrift.setBold(true);
         schrift.setPixelSize(12);
@@ -103,13 +138,14 @@ void Scheinbild::paintEvent(QPaintEvent*) {
     kreuz.setPointSize(14);
     p.setFont(kreuz);
     p.setPen(kKreuz);
-    for (int n : bank_.zahlen()) KreuzZeichnen(p, {Kreuzart::Bank, n});
-    for (int n : wahl_.zahlen()) KreuzZeichnen(p, {Kreuzart::Wahl, n});
-    if (system_ >= 1 && system_ <= 48) KreuzZeichnen(p, {Kreuzart::System, system_});
+    for (int n : bank_.zahlen()) KreuzZeichnen(p, {Kreuzart::Bank, n}, 0);
+    for (int n : wahl_.zahlen()) KreuzZeichnen(p, {Kreuzart::Wahl, n}, 0);
+    if (system_ >= 1 && system_ <= 48) KreuzZeichnen(p, {Kreuzart::System, system_}, versatz(Kreuzart::System));
 }
 
 void Scheinbild::mousePressEvent(QMouseEvent* ereignis) {
-    const QPoint pos = ereignis->position().toPoint();
+    QPoint pos = ((ereignis->position() - ursprung()) / massstab()).toPoint();
+    if (pos.x() - BildRandX >= SystemKaestchen(1).x) pos.rx() += versatz(Kreuzart::System);
     const auto stelle = KaestchenBei(pos.x() - BildRandX, pos.y() - BildRandY);
     if (!stelle || (stelle->art == Kreuzart::System && !zeigtSystem(stelle->zahl))) return;
     emit kaestchenGeklickt(int(stelle->art), stelle->zahl);

@@ -2,6 +2,9 @@
 // The official system ticket form, drawn from the box geometry, with its cross
 // marks. Clicks are hit-tested against the same geometry. The whole form shows
 // all 48 systems; a form of one group shows only the twelve of its column.
+// A form of one group draws that column right beside the number fields.
+// The form scales to the widget's size, keeping its proportions; its natural
+// size (one pixel per pixel of the geometry) is the size hint.
 #include <QWidget>
 
 #include "core/zahlenmenge.h"
@@ -23,6 +26,10 @@ public:
     // The widget point of a box's centre (for tests and for placing hints).
     QPoint mitteVon(Kreuzstelle stelle) const;
 
+    QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int breite) const override;
+
 signals:
     void kaestchenGeklickt(int art, int zahl);
 
@@ -32,6 +39,12 @@ protected:
 
 private:
     bool zeigtSystem(int system) const;
+    // Scale of the drawing and the widget point where the form's corner sits.
+    double massstab() const;
+    QPointF ursprung() const;
+    QSize natuerlich() const;
+    // How far the shown system column is moved to the left (its column's offset).
+    int versatz(Kreuzart art) const;
 
     int gruppe_ = 0;
     TZahlenMenge bank_, wahl_;
