@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <random>
-#include <fstream>
 
 #include "core/fehler.h"
 
@@ -38,7 +37,6 @@ std::string FehlerUrsache(int fehler) {
         case ENXIO: return "Das Gerät oder die Leitung ist nicht bereit.";
         case EPIPE: return "Die Gegenstelle hat die Leitung geschlossen.";
         case EEXIST: return "Eine Datei dieses Namens gibt es schon.";
-        case EDQUOT: return "Der zugeteilte Speicherplatz ist erschöpft.";
         case EINVAL: return "Der Vorgang ist für diese Datei nicht möglich.";
         // The system's own texts are English; the number still lets a technician look it up.
         default: return "Das Betriebssystem meldet den Fehler Nr. " + std::to_string(fehler) + ".";
