@@ -32,11 +32,7 @@
 #include "statistics/ui/frStatistik.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "statistics/ui/statistik_bausteine.h"
-
-#if __has_include("app/ui/uebersetzung.h")
 #include "app/ui/uebersetzung.h"
-#define MIT_UEBERSETZUNG 1
-#endif
 
 namespace {
 
@@ -76,9 +72,7 @@ int main(int argc, char** argv) {
     }
     ziel = QDir(QString::fromLocal8Bit(argv[1]));
     ziel.mkpath(".");
-#ifdef MIT_UEBERSETZUNG
     quintaro::QtUebersetzungLaden(app);
-#endif
     using namespace quintaro;
 
     auto* start = new TFStart;
@@ -118,6 +112,19 @@ int main(int argc, char** argv) {
     QWidget* eingabe = Fensterverwaltung::Instanz().oeffne(Ziel::EingabeS);
     Foto(eingabe, "06-systemschein-eingabe", true);
     eingabe->hide();
+
+    const std::pair<Ziel, const char*> weitere[] = {
+        {Ziel::EingabeN, "10-normalschein-eingabe"}, {Ziel::SystemWahl, "11-systemwahl"},
+        {Ziel::Zufall, "12-zufall"},                 {Ziel::Quoten, "13-quoten"},
+        {Ziel::Update, "14-update"},                 {Ziel::NueberK, "15-n-ueber-k"},
+        {Ziel::Kal, "16-kalender"},                  {Ziel::Info, "17-info"},
+    };
+    for (const auto& [fensterZiel, name] : weitere) {
+        QWidget* fenster = Fensterverwaltung::Instanz().oeffne(fensterZiel);
+        if (!fenster) continue;
+        Foto(fenster, name, true);
+        fenster->close();
+    }
 
     HilfeZeigen(1020);
     if (QWidget* hilfe = FindeFenster("FHilfe")) {
