@@ -5,7 +5,7 @@ SAN_BUILD ?= build-asan
 SAN_ENV = UBSAN_OPTIONS=print_stacktrace=1
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench package clean
 
 deps:
 	@scripts/install-deps
@@ -25,6 +25,12 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+# A Debian package of the ordinary build, checked by unpacking it and starting the program headless.
+package: build
+	@scripts/install-deps package
+	@cd $(BUILD) && rm -f quintaro_*.deb && cpack -G DEB >/dev/null
+	@scripts/check-package $(BUILD)/quintaro_*.deb
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)
