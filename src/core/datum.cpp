@@ -1,6 +1,7 @@
 #include "core/datum.h"
 
 #include <ctime>
+#include <optional>
 
 namespace quintaro {
 
@@ -16,6 +17,14 @@ long long TageSeit1970(int y, int m, int d) {
     const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
+
+// The whole day of a date, nothing for NaN, the infinities and counts beyond a
+// million years: a damaged record may hold any bits, and their conversion to an
+// integer would be undefined.
+std::optional<long long> GanzerTag(TDatum d) {
+    if (!(std::fabs(d) < 4e8)) return std::nullopt;
+    return static_cast<long long>(std::floor(d));
+}
 }  // namespace
 
 TDatum DatumAus(int jahr, int monat, int tag) {
@@ -23,7 +32,9 @@ TDatum DatumAus(int jahr, int monat, int tag) {
 }
 
 KalenderTag KalenderTagVon(TDatum d) {
-    long long z = static_cast<long long>(std::floor(d)) - kEpochVersatz + 719468;
+    const auto tag = GanzerTag(d);
+    if (!tag) return {};
+    long long z = *tag - kEpochVersatz + 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = unsigned(z - era * 146097);
     const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
@@ -36,8 +47,9 @@ KalenderTag KalenderTagVon(TDatum d) {
 }
 
 int Wochentag(TDatum d) {
-    long long t = static_cast<long long>(std::floor(d));
-    long long r = (t + 6) % 7;
+    const auto tag = GanzerTag(d);
+    if (!tag) return 0;
+    long long r = (*tag + 6) % 7;
     if (r < 0) r += 7;
     return int(r) + 1;
 }

@@ -13,6 +13,8 @@ struct KalenderTag {
 };
 
 TDatum DatumAus(int jahr, int monat, int tag);
+// A date that is no day (NaN, infinite, beyond a million years) has the
+// calendar day {0, 0, 0} and the weekday 0.
 KalenderTag KalenderTagVon(TDatum d);
 int Wochentag(TDatum d);
 bool IstGueltigesDatum(int jahr, int monat, int tag);
