@@ -3,9 +3,12 @@ BUILD ?= build
 # The engine and command-line tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 SAN_BUILD ?= build-asan
 SAN_ENV = UBSAN_OPTIONS=print_stacktrace=1
+# libFuzzer targets of the file readers (clang), each run for FUZZ_SECONDS.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench package clean
+.PHONY: deps build run test bench fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -26,6 +29,12 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
+fuzz: deps
+	@scripts/install-deps fuzz
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@UBSAN_OPTIONS=print_stacktrace=1 scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 # A Debian package of the ordinary build, checked by unpacking it and starting the program headless.
 package: build
 	@scripts/install-deps package
@@ -33,4 +42,4 @@ package: build
 	@scripts/check-package $(BUILD)/quintaro_*.deb
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
