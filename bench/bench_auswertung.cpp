@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <set>
 
+#include "bench_anzeige.h"
 #include "bench_daten.h"
 #include "bench_util.h"
 #include "core/datenbestand.h"
@@ -76,7 +77,7 @@ ReferenzErgebnis Referenz(const TippTabelle& reihen, const std::vector<TGewZahle
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::OffscreenWennKeinePlattform();
     QApplication app(argc, argv);
     QTemporaryDir ordner;
     qputenv("QUINTARO_DATA_DIR", ordner.path().toUtf8());

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "../tests/engine/statistik_referenz.h"
+#include "bench_anzeige.h"
 #include "bench_util.h"
 #include "statistics/statistik.h"
 #include "statistics/ui/frStatistik.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
         if (k == 4) scan4_ms = referenz_ms;
     }
 
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::OffscreenWennKeinePlattform();
     QApplication app(argc, argv);
     auto start = std::chrono::steady_clock::now();
     auto* fenster = new TFStatistik(daten.GZListe, daten.GZListeSo, daten.GZListeMi);

@@ -6,6 +6,7 @@
 
 #include "app/start/programmstart.h"
 #include "app/start/tfstart.h"
+#include "bench_anzeige.h"
 #include "bench_daten.h"
 #include "bench_util.h"
 #include "core/datenbestand.h"
@@ -30,6 +31,7 @@ std::vector<TGewZahlen> ReferenzLaden(const std::filesystem::path& datei) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    bench::OffscreenWennKeinePlattform();
     QApplication app(argc, argv);
     QTemporaryDir ordner;
     qputenv("QUINTARO_DATA_DIR", ordner.path().toUtf8());

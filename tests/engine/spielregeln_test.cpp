@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/datum.h"
 #include "core/spielregeln.h"
 
@@ -52,6 +54,21 @@ TEST(Datum, DayCountsAndWeekdaysMatchTheCalendar) {
     EXPECT_EQ((KalenderTagVon(DatumAus(1600, 2, 29)) == KalenderTag{1600, 2, 29}), true);
     EXPECT_FALSE(IstGueltigesDatum(2023, 2, 29));
     EXPECT_TRUE(IstGueltigesDatum(2024, 2, 29));
+}
+
+// A damaged record of the history file may hold any date bits (found by fuzzing
+// the draw history: a NaN date made the weekday's integer conversion undefined).
+TEST(Datum, ADateThatIsNoDayHasNoWeekdayAndNoCalendarDay) {
+    constexpr double unendlich = std::numeric_limits<double>::infinity();
+    for (const TDatum d : {std::numeric_limits<double>::quiet_NaN(), unendlich, -unendlich, 1e300, -1e300, 4e8}) {
+        EXPECT_EQ(Wochentag(d), 0) << d;
+        EXPECT_EQ((KalenderTagVon(d) == KalenderTag{}), true) << d;
+        EXPECT_FALSE(IstSonntagsZiehung(d)) << d;
+        EXPECT_FALSE(IstMittwochsZiehung(d)) << d;
+        EXPECT_EQ(WochentagKurz(d), "") << d;
+    }
+    EXPECT_EQ(Wochentag(DatumAus(9999, 12, 31)), 6);  // the calendar's last day, a Friday
+    EXPECT_EQ(KalenderTagVon(DatumAus(9999, 12, 31)).jahr, 9999);
 }
 
 TEST(Ziehungstage, SpecialDaysAndNextDraw) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 
 #include "core/datei.h"
@@ -71,6 +72,12 @@ TEST(Ziehungsdatei, DamagedRecordsAreCountedAndTheFirstNamed) {
     const std::string meldung = geladen.befund.meldung(datei, geladen.ziehungen);
     EXPECT_NE(meldung.find("5 Ziehungen"), std::string::npos) << meldung;
     EXPECT_NE(meldung.find("Nr. 2 (08.09.2010)"), std::string::npos) << meldung;
+
+    // The damaged draws stay in the day lists too; the one without a day among the others.
+    std::vector<TGewZahlen> so, mi;
+    ListenTeilen(geladen.ziehungen, so, mi);
+    EXPECT_EQ(so.size() + mi.size(), liste.size());
+    EXPECT_TRUE(std::isnan(mi.at(mi.size() - 2).datum));
 }
 
 TEST(Ziehungsdatei, ListSplitPutsSaturdayMondayAndNewYear1987OnSunday) {

@@ -1,6 +1,7 @@
 // Program entry: start window first, then the main window and the windows that
 // exist from the start; "Weiter" cross-fades to the main window.
 #include <QApplication>
+#include <QIcon>
 
 #include "app/start/programmstart.h"
 #include "app/start/tfstart.h"
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quintaro");
     // No display name: the desktop would append it to every caption.
+    // The installed desktop entry and icon (packaging/) carry this name.
+    QApplication::setDesktopFileName("de.quintaro.Quintaro");
+    QApplication::setWindowIcon(QIcon::fromTheme("de.quintaro.Quintaro"));
     QApplication::setQuitOnLastWindowClosed(false);
     quintaro::QtUebersetzungLaden(app);
 
