@@ -40,29 +40,52 @@ Bytes LiesDatei(const std::filesystem::path& pfad) {
     return daten;
 }
 
-void SchreibeDateiAtomar(const std::filesystem::path& pfad, const void* daten, std::size_t laenge) {
-    const std::filesystem::path neu = pfad.string() + ".neu";
-    const auto fehler = [&](int e) {
-        ::unlink(neu.c_str());
-        return DateiFehler("Die Datei \"" + DateiName(pfad) + "\" kann nicht geschrieben werden: " + Ursache(e));
-    };
-    const int fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw fehler(errno);
+AtomarerSchreiber::AtomarerSchreiber(std::filesystem::path ziel)
+    : ziel_(std::move(ziel)), neu_(ziel_.string() + ".neu") {
+    fd_ = ::open(neu_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd_ < 0) scheitern(errno);
+}
+
+AtomarerSchreiber::~AtomarerSchreiber() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(neu_.c_str());
+}
+
+void AtomarerSchreiber::scheitern(int fehler) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    ::unlink(neu_.c_str());
+    throw DateiFehler("Die Datei \"" + DateiName(ziel_) + "\" kann nicht geschrieben werden: " + Ursache(fehler));
+}
+
+void AtomarerSchreiber::schreibe(const void* daten, std::size_t laenge) {
+    if (fd_ < 0) scheitern(EBADF);
     const auto* p = static_cast<const char*>(daten);
-    std::size_t rest = laenge;
-    while (rest > 0) {
-        const ssize_t n = ::write(fd, p, rest);
+    while (laenge > 0) {
+        const ssize_t n = ::write(fd_, p, laenge);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int e = errno;
-            ::close(fd);
-            throw fehler(e);
+            scheitern(errno);
         }
         p += n;
-        rest -= std::size_t(n);
+        laenge -= std::size_t(n);
+        geschrieben_ += std::uint64_t(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) throw fehler(errno);
-    if (std::rename(neu.c_str(), pfad.c_str()) != 0) throw fehler(errno);
+}
+
+void AtomarerSchreiber::abschliessen() {
+    if (fd_ < 0) scheitern(EBADF);
+    if (::fsync(fd_) != 0) scheitern(errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 || std::rename(neu_.c_str(), ziel_.c_str()) != 0) scheitern(errno);
+}
+
+void SchreibeDateiAtomar(const std::filesystem::path& pfad, const void* daten, std::size_t laenge) {
+    AtomarerSchreiber schreiber(pfad);
+    schreiber.schreibe(daten, laenge);
+    schreiber.abschliessen();
 }
 
 std::int64_t DateiGroesse(const std::filesystem::path& pfad) {
