@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/spielregeln.h"
+#include "core/ziehungstext.h"
 
 namespace quintaro {
 
@@ -50,6 +51,10 @@ Ziehungsabgleich ZiehungenAbgleichen(const std::vector<TGewZahlen>& bestand, con
     std::stable_sort(a.ergaenzt.begin(), a.ergaenzt.end(),
                      [](const TGewZahlen& x, const TGewZahlen& y) { return x.datum < y.datum; });
     return a;
+}
+
+Ziehungsabgleich ZiehungstextAbgleichen(const std::vector<TGewZahlen>& bestand, std::string_view text) {
+    return ZiehungenAbgleichen(bestand, ZiehungenAusText(text));
 }
 
 std::string ImportFrage(const Ziehungsabgleich& a) {

@@ -4,6 +4,7 @@
 // the history, or replace it by the file's draws).
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/datensaetze.h"
@@ -24,6 +25,10 @@ struct Ziehungsabgleich {
 // them). A draw whose numbers equal the stored ones, in any order, keeps the
 // stored record, so unchanged draws stay byte for byte as they were.
 Ziehungsabgleich ZiehungenAbgleichen(const std::vector<TGewZahlen>& bestand, const std::vector<TGewZahlen>& importiert);
+
+// Reads draw lines as `quintaro-cli draws import` takes them and sets them
+// against the history. Throws KonvertierungsFehler naming the line.
+Ziehungsabgleich ZiehungstextAbgleichen(const std::vector<TGewZahlen>& bestand, std::string_view text);
 
 // The question before the import: the counts, Yes extends, No replaces.
 std::string ImportFrage(const Ziehungsabgleich& abgleich);

@@ -1,5 +1,6 @@
 #include "online/versionsdatei.h"
 
+#include "core/fehler.h"
 #include "core/spielregeln.h"
 
 namespace quintaro {
@@ -42,6 +43,16 @@ Versionsbefund VersionLesen(const Bytes& daten) {
     }
     befund.version = AusLatin1(satz + TextStelle, laenge);
     return befund;
+}
+
+Versionsbefund VersionsdateiLesen(const std::filesystem::path& datei) {
+    try {
+        return VersionLesen(LiesDatei(datei));
+    } catch (const DateiFehler& e) {
+        Versionsbefund befund;
+        befund.fehler = e.what();
+        return befund;
+    }
 }
 
 bool AndereVersion(const std::string& verfuegbar) { return verfuegbar != Version; }

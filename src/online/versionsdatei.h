@@ -2,6 +2,7 @@
 // The version file "verinfos.qtr": 24-byte records, of which only the last
 // counts. Byte 8 holds the length (0..15) of the version text in bytes 9..23.
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,8 @@ struct Versionsbefund {
 
 // Trailing bytes after the last whole record are not read.
 Versionsbefund VersionLesen(const Bytes& daten);
+// The same for the downloaded file; a file that cannot be read is reported.
+Versionsbefund VersionsdateiLesen(const std::filesystem::path& datei);
 // Whether the download button is to be offered: any text but this program's version.
 bool AndereVersion(const std::string& verfuegbar);
 

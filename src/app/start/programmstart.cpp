@@ -4,6 +4,7 @@
 #include "app/programmwerte.h"
 #include "app/ui/werkzeugleiste.h"
 #include "evaluation/ui/tfauswertung.h"
+#include "online/ui/tfupdate.h"
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/eingabesys.h"
 
@@ -32,7 +33,7 @@ void FensterRegistrieren() {
                       return static_cast<QWidget*>(fenster);
                   }});
     v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, {}});
-    v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, {}});
+    v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, [] { return static_cast<QWidget*>(new TFUpdate); }});
     v.registriere(Ziel::NueberK, {"FNueberK", 1100, false, false, false, {}});
     v.registriere(Ziel::Kal, {"FKal", 1120, true, false, false, {}});
     v.registriere(Ziel::Info, {"FInfo", 1130, false, false, false, {}});

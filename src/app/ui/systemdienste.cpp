@@ -1,22 +1,31 @@
 #include "app/ui/systemdienste.h"
 
 #include <QDesktopServices>
-#include <QNetworkInterface>
+#include <QNetworkInformation>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace quintaro {
 
-bool InternetVerbunden() {
-    for (const QNetworkInterface& n : QNetworkInterface::allInterfaces()) {
-        const auto f = n.flags();
-        if (f.testFlag(QNetworkInterface::IsUp) && f.testFlag(QNetworkInterface::IsRunning) &&
-            !f.testFlag(QNetworkInterface::IsLoopBack) && !n.addressEntries().isEmpty())
-            return true;
-    }
-    return false;
+namespace {
+std::optional<bool>& Vorgabe() {
+    static std::optional<bool> vorgabe;
+    return vorgabe;
 }
+}  // namespace
+
+bool InternetVerbunden() {
+    if (Vorgabe()) return *Vorgabe();
+    // The backend is loaded once; without one the system cannot tell.
+    static const bool geladen =
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    const QNetworkInformation* info = QNetworkInformation::instance();
+    if (!geladen || !info) return true;
+    return info->reachability() != QNetworkInformation::Reachability::Disconnected;
+}
+
+void InternetVerbundenVorgeben(std::optional<bool> verbunden) { Vorgabe() = verbunden; }
 
 void WebseiteOeffnen(const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); }
 
