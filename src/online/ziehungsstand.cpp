@@ -17,7 +17,9 @@ TDatum Jetzt() {
 
 TDatum ErwarteteZiehung(TDatum jetzt, int wochentag) {
     const TDatum heute = std::floor(jetzt);
-    TDatum tag = jetzt - heute > 20.0 / 24.0 ? heute : heute - 1;
+    // Whole seconds, so that 20:00:00 sharp is not later than 20:00 by a rounding error.
+    const double sekunden = std::round((jetzt - heute) * 86400.0);
+    TDatum tag = sekunden > 20 * 3600 ? heute : heute - 1;
     while (Wochentag(tag) != wochentag) tag -= 1;
     return tag;
 }
