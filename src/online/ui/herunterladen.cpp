@@ -95,7 +95,7 @@ void Herunterlader::anfordern() {
 }
 
 void Herunterlader::lesen() {
-    if (!antwort_ || abgewehrt_) return;
+    if (!antwort_ || abgewehrt_ || !antwort_->isOpen()) return;
     const QByteArray block = antwort_->readAll();
     if (schreiber_->geschrieben() + std::uint64_t(block.size()) > auftrag_.hoechstGroesse) {
         abwehren(Downloadausgang::ZuGross);
