@@ -32,6 +32,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
         {"stats", {BefehlStats, "stats freq|absence|pairs|triples|quads|search --draws DATEI [--view all|sun|wed]\n"
                                 "  [--from I --to I] [--numbers 5,12]\n"
                                 "                                    Zahlenstatistik einer Ansicht"}},
+        {"xlsx", {BefehlXlsx, "xlsx export SCHEIN AUS.xlsx [--sheet NAME] | xlsx import EIN.xlsx\n"
+                              "                                    Tippreihen als Arbeitsmappe ausgeben, einlesen"}},
     };
     return gruppen;
 }

@@ -16,6 +16,7 @@ int BefehlQuota(const std::vector<std::string>& args, std::ostream& out, std::os
 int BefehlClassify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlDraws(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int BefehlStats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int BefehlXlsx(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Engine texts separate sentences with "\r\r"; on a terminal they become line breaks.
 std::string AlsZeilen(std::string text);
