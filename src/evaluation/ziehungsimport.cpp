@@ -1,9 +1,11 @@
 #include "evaluation/ziehungsimport.h"
 
 #include <algorithm>
+#include <charconv>
 #include <map>
 #include <set>
 
+#include "core/formatierung.h"
 #include "core/spielregeln.h"
 #include "core/ziehungstext.h"
 
@@ -55,6 +57,24 @@ Ziehungsabgleich ZiehungenAbgleichen(const std::vector<TGewZahlen>& bestand, con
 
 Ziehungsabgleich ZiehungstextAbgleichen(const std::vector<TGewZahlen>& bestand, std::string_view text) {
     return ZiehungenAbgleichen(bestand, ZiehungenAusText(text));
+}
+
+std::string ZiehungstextAusZellen(const std::vector<std::vector<std::string>>& zeilen) {
+    std::string text;
+    for (const auto& zeile : zeilen) {
+        for (std::size_t i = 0; i < zeile.size(); ++i) {
+            if (i > 0) text += ';';
+            const std::string& zelle = zeile[i];
+            long tag = 0;
+            const auto [ende, fehler] = std::from_chars(zelle.data(), zelle.data() + zelle.size(), tag);
+            if (i == 0 && fehler == std::errc{} && ende == zelle.data() + zelle.size() && IstDarstellbar(TDatum(tag)))
+                text += DatumISO(TDatum(tag));
+            else
+                text += zelle;
+        }
+        text += '\n';
+    }
+    return text;
 }
 
 std::string ImportFrage(const Ziehungsabgleich& a) {

@@ -30,6 +30,10 @@ Ziehungsabgleich ZiehungenAbgleichen(const std::vector<TGewZahlen>& bestand, con
 // against the history. Throws KonvertierungsFehler naming the line.
 Ziehungsabgleich ZiehungstextAbgleichen(const std::vector<TGewZahlen>& bestand, std::string_view text);
 
+// Rows of spreadsheet cells as such draw lines. A first cell holding a whole
+// day number (the way workbooks store dates) becomes its date.
+std::string ZiehungstextAusZellen(const std::vector<std::vector<std::string>>& zeilen);
+
 // The question before the import: the counts, Yes extends, No replaces.
 std::string ImportFrage(const Ziehungsabgleich& abgleich);
 

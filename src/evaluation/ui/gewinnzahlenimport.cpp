@@ -1,6 +1,7 @@
 #include "evaluation/ui/gewinnzahlenimport.h"
 
 #include "app/ui/dateidialoge.h"
+#include "app/mappe/mappendatei.h"
 #include "app/ui/nachrichten.h"
 #include "core/datei.h"
 #include "core/datenbestand.h"
@@ -16,7 +17,8 @@ bool GewinnzahlenImportieren(QWidget* eltern) {
     Dateifrage frage;
     frage.titel = QStringLiteral("Gewinnzahlen importieren");
     frage.ordner = QString::fromStdString(DatenPfad().string());
-    frage.filter = {QStringLiteral("Gewinnzahlen (*.csv *.txt)"), QStringLiteral("Alle Dateien (*)")};
+    frage.filter = {QStringLiteral("Gewinnzahlen (*.csv *.txt *.xlsx)"), QStringLiteral("CSV-Datei (*.csv *.txt)"),
+                    QStringLiteral("Excel-Arbeitsmappe (*.xlsx)"), QStringLiteral("Alle Dateien (*)")};
     frage.endung = QStringLiteral("csv");
     const QStringList gewaehlt = Dateidialoge().oeffnen(eltern, frage);
     if (gewaehlt.isEmpty()) return false;
@@ -25,9 +27,13 @@ bool GewinnzahlenImportieren(QWidget* eltern) {
 
     Ziehungsabgleich abgleich;
     try {
-        const Bytes inhalt = LiesDatei(datei);
-        abgleich = ZiehungstextAbgleichen(
-            Daten().GZListe, std::string_view(reinterpret_cast<const char*>(inhalt.data()), inhalt.size()));
+        if (gewaehlt.first().endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
+            abgleich = ZiehungstextAbgleichen(Daten().GZListe, ZiehungstextAusZellen(MappeLesen(datei).zellen));
+        } else {
+            const Bytes inhalt = LiesDatei(datei);
+            abgleich = ZiehungstextAbgleichen(
+                Daten().GZListe, std::string_view(reinterpret_cast<const char*>(inhalt.data()), inhalt.size()));
+        }
     } catch (const DateiFehler& e) {
         Nachrichten().fehler(eltern, AlsMeldung(e.what() + abbruch));
         return false;

@@ -1,5 +1,5 @@
 #pragma once
-// "Gewinnzahlen importieren...": draws from a CSV file take their place in the
+// "Gewinnzahlen importieren...": draws from a CSV file or a workbook take their place in the
 // stored history, extending it or replacing it, after the user's confirmation.
 class QWidget;
 
