@@ -87,6 +87,7 @@ TFUpdate::TFUpdate(QWidget* eltern) : QWidget(eltern, Qt::Window), herunterlader
     versionRaster->addWidget(PiVersion, 0, 2);
     versionRaster->addWidget(new QLabel("Verfügbare Version", version), 1, 1);
     versionRaster->addWidget(PvVersion, 1, 2);
+    versionRaster->setColumnStretch(3, 1);
 
     const auto knopfGruppe = [this](QPushButton*& knopf, const QString& text, const char* name, const QString& hinweis) {
         auto* gruppe = new QGroupBox(this);
