@@ -6,6 +6,7 @@
 #include "core/datei.h"
 #include "core/datenbestand.h"
 #include "core/datenpfad.h"
+#include "core/einstellungen.h"
 #include "core/formatierung.h"
 #include "core/ziehungsdatei.h"
 #include "core/ziehungstext.h"
@@ -50,7 +51,9 @@ int Download(const Argumente& a, std::ostream& out) {
         throw std::invalid_argument("Aufruf: quintaro-cli draws download DATEI [--server URL]");
     const std::filesystem::path historie = a.positionen()[1];
     Downloadauftrag auftrag;
-    auftrag.adresse = DownloadAdresse(a.option("server").value_or(std::string(PlatzhalterServer)), ZiehungsDateiName);
+    // Without --server the address the program itself uses, from the settings file.
+    const std::string server = a.hat("server") ? a.pflicht("server") : ServerAusEinstellungen(Einstellungen());
+    auftrag.adresse = DownloadAdresse(server, ZiehungsDateiName);
     auftrag.ziel = ZiehungsdownloadPfad(historie);
     auftrag.probe = historie.string() + ".tmp";
     auftrag.hoechstGroesse = ZiehungsDateiGrenze;
