@@ -86,7 +86,8 @@ protected:
         delete fenster.data();
         delete haupt.data();
         InternetVerbundenVorgeben(std::nullopt);
-        Werte() = Programmwerte{};
+        Werte().downloadNachfragen = true;
+        Werte().downloadDatei.clear();
         Testumgebung::TearDown();
     }
     void ohneZiehungen() {
