@@ -5,10 +5,16 @@
 #include "cli/ziehungsquelle.h"
 #include "core/datei.h"
 #include "core/datenbestand.h"
+#include "core/datenpfad.h"
+#include "core/einstellungen.h"
 #include "core/fehler.h"
 #include "core/formatierung.h"
 #include "core/ziehungsdatei.h"
 #include "core/ziehungstext.h"
+#include "online/download.h"
+#include "online/serveradresse.h"
+#include "online/ui/herunterladen_wartend.h"
+#include "online/ziehungsdownload.h"
 
 namespace quintaro::cli {
 
@@ -46,6 +52,29 @@ int Import(const Argumente& a) {
     return 0;
 }
 
+// The history download into FILE: the answer lands beside it and replaces it
+// only when it is a valid history; FILE.bak keeps the previous state.
+int Download(const Argumente& a, std::ostream& out) {
+    if (a.positionen().size() != 2)
+        throw std::invalid_argument("Aufruf: quintaro-cli draws download DATEI [--server URL]");
+    const std::filesystem::path historie = a.positionen()[1];
+    Downloadauftrag auftrag;
+    // Without --server the address the program itself uses, from the settings file.
+    const std::string server = a.hat("server") ? a.pflicht("server") : ServerAusEinstellungen(Einstellungen());
+    auftrag.adresse = DownloadAdresse(server, ZiehungsDateiName);
+    auftrag.ziel = ZiehungsdownloadPfad(historie);
+    auftrag.probe = historie.string() + ".tmp";
+    auftrag.hoechstGroesse = ZiehungsDateiGrenze;
+    auftrag.zeitlimitMs = StandardZeitlimitSekunden * 1000;
+    const Downloadergebnis ergebnis = HerunterladenUndWarten(auftrag);
+    if (!ergebnis.erfolg())
+        throw std::runtime_error("Der Download ist gescheitert. " + DownloadUrsache(ergebnis, auftrag.hoechstGroesse));
+    const Einsetzergebnis eingesetzt = ZiehungsdownloadEinsetzen(auftrag.ziel, historie, historie.string() + ".bak");
+    if (!eingesetzt.eingesetzt) throw std::runtime_error(eingesetzt.meldung);
+    out << eingesetzt.ziehungen << " Ziehungen geladen.\n";
+    return 0;
+}
+
 int Export(const Argumente& a, std::ostream& err) {
     if (a.positionen().size() != 3) throw std::invalid_argument("Aufruf: quintaro-cli draws export DATEI CSV");
     SchreibeDateiAtomar(a.positionen()[2], ZiehungenAlsText(ZiehungenAusDatei(a.positionen()[1], err)));
@@ -59,7 +88,8 @@ int BefehlDraws(const std::vector<std::string>& args, std::ostream& out, std::os
     if (unter == "list") return Liste(a, out, err);
     if (unter == "import") return Import(a);
     if (unter == "export") return Export(a, err);
-    throw std::invalid_argument("Aufruf: quintaro-cli draws list|import|export ...");
+    if (unter == "download") return Download(a, out);
+    throw std::invalid_argument("Aufruf: quintaro-cli draws list|import|export|download ...");
 }
 
 }  // namespace quintaro::cli

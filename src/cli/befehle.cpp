@@ -32,7 +32,8 @@ const std::map<std::string, Gruppe>& Gruppen() {
                                       "                                    Gewinnklasse einer Reihe"}},
         {"draws", {BefehlDraws, "draws list DATEI [--view all|sun|wed]\n"
                                 "  draws import CSV DATEI | draws export DATEI CSV\n"
-                                "                                    Ziehungen zeigen, einlesen, ausgeben"}},
+                                "  draws download DATEI [--server URL]\n"
+                                "                                    Ziehungen zeigen, einlesen, ausgeben, herunterladen"}},
         {"stats", {BefehlStats, "stats freq|absence|pairs|triples|quads|search --draws DATEI [--view all|sun|wed]\n"
                                 "  [--from I --to I] [--numbers 5,12]\n"
                                 "                                    Zahlenstatistik einer Ansicht"}},

@@ -166,67 +166,113 @@ std::string Zufallsteil() {
     return std::to_string(::getpid()) + "-" + std::to_string(basis ^ (zaehler++ * 2654435761u));
 }
 
-void Ersetzen(const std::filesystem::path& ziel, const struct stat* alt, const void* daten, std::size_t laenge) {
+// A new side file beside the target, created exclusively: it never meets a
+// user's file or link of the same name. A new file gets the usual permissions
+// (less the umask); a replaced one takes the old file's permissions.
+int SeitendateiAnlegen(const std::filesystem::path& ziel, const struct stat* alt, std::filesystem::path& neu) {
     const std::filesystem::path ordner = ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
-    std::filesystem::path neu;
-    int fd = -1;
-    for (int versuch = 0; versuch < 100 && fd < 0; ++versuch) {
+    for (int versuch = 0; versuch < 100; ++versuch) {
         std::string name = ".";
         name.append(DateiName(ziel)).append(".neu-").append(Zufallsteil());
         neu = ordner / name;
-        // A new file gets the usual permissions (less the umask); a replaced
-        // one starts private and takes the old file's permissions below.
-        fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, alt ? 0600 : 0666);
-        if (fd < 0 && errno != EEXIST) throw errno;
+        const int fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, alt ? 0600 : 0666);
+        if (fd >= 0) {
+            if (alt && ::fchmod(fd, alt->st_mode & 07777) != 0) {
+                const int fehler = errno;
+                ::close(fd);
+                ::unlink(neu.c_str());
+                throw fehler;
+            }
+            return fd;
+        }
+        if (errno != EEXIST) throw errno;
     }
-    if (fd < 0) throw EEXIST;
-    Deskriptor d(fd);
-    try {
-        if (alt && ::fchmod(d.fd(), alt->st_mode & 07777) != 0) throw errno;
-        AllesSchreiben(d.fd(), daten, laenge);
-        if (::fsync(d.fd()) != 0) throw errno;
-        if (d.schliessen() != 0) throw errno;
-        if (::rename(neu.c_str(), ziel.c_str()) != 0) throw errno;
-    } catch (int) {
-        d.schliessen();
-        ::unlink(neu.c_str());
-        throw;
-    }
-    // The rename itself is only durable once the folder is on the disk; a
-    // folder that cannot be synced does not undo the replacement.
-    Deskriptor o(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (o.offen()) ::fsync(o.fd());
+    throw EEXIST;
 }
 }  // namespace
 
-void SchreibeDateiAtomar(const std::filesystem::path& pfad, const void* daten, std::size_t laenge) {
+AtomarerSchreiber::AtomarerSchreiber(std::filesystem::path pfad) : pfad_(std::move(pfad)) {
     try {
+        ziel_ = Ziel(pfad_);
         struct stat info {};
-        if (::stat(pfad.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))) {
-            // A terminal, /dev/null or a pipe is not replaced but written to.
+        const bool vorhanden = ::stat(ziel_.c_str(), &info) == 0;
+        if (!vorhanden && errno != ENOENT) throw errno;
+        if (vorhanden) {
+            if (S_ISDIR(info.st_mode)) throw EISDIR;
+            if (!S_ISREG(info.st_mode)) throw Schreibfehler(pfad_, "Der Name bezeichnet keine gewöhnliche Datei.");
+            if ((info.st_mode & 0222) == 0 || ::access(ziel_.c_str(), W_OK) != 0)
+                throw Schreibfehler(pfad_, "Die Datei ist schreibgeschützt.");
+        }
+        fd_ = SeitendateiAnlegen(ziel_, vorhanden ? &info : nullptr, neu_);
+    } catch (int fehler) {
+        throw Schreibfehler(pfad_, FehlerUrsache(fehler));
+    }
+}
+
+AtomarerSchreiber::~AtomarerSchreiber() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(neu_.c_str());
+}
+
+void AtomarerSchreiber::scheitern(int fehler) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    ::unlink(neu_.c_str());
+    throw Schreibfehler(pfad_, FehlerUrsache(fehler));
+}
+
+void AtomarerSchreiber::schreibe(const void* daten, std::size_t laenge) {
+    if (fd_ < 0) scheitern(EBADF);
+    try {
+        AllesSchreiben(fd_, daten, laenge);
+    } catch (int fehler) {
+        scheitern(fehler);
+    }
+    geschrieben_ += laenge;
+}
+
+void AtomarerSchreiber::abschliessen() {
+    if (fd_ < 0) scheitern(EBADF);
+    if (::fsync(fd_) != 0) scheitern(errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        const int fehler = errno;
+        ::unlink(neu_.c_str());
+        throw Schreibfehler(pfad_, FehlerUrsache(fehler));
+    }
+    if (::rename(neu_.c_str(), ziel_.c_str()) != 0) {
+        const int fehler = errno;
+        ::unlink(neu_.c_str());
+        throw Schreibfehler(pfad_, FehlerUrsache(fehler));
+    }
+    // The rename itself is only durable once the folder is on the disk; a
+    // folder that cannot be synced does not undo the replacement.
+    const std::filesystem::path ordner = ziel_.has_parent_path() ? ziel_.parent_path() : std::filesystem::path(".");
+    Deskriptor o(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (o.offen()) ::fsync(o.fd());
+}
+
+void SchreibeDateiAtomar(const std::filesystem::path& pfad, const void* daten, std::size_t laenge) {
+    struct stat info {};
+    if (::stat(pfad.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))) {
+        // A terminal, /dev/null or a pipe is not replaced but written to.
+        try {
             Deskriptor d(::open(pfad.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
             if (!d.offen()) throw errno;
             const int schalter = ::fcntl(d.fd(), F_GETFL);
             if (schalter >= 0) ::fcntl(d.fd(), F_SETFL, schalter & ~O_NONBLOCK);
             AllesSchreiben(d.fd(), daten, laenge);
             if (d.schliessen() != 0) throw errno;
-            return;
+        } catch (int fehler) {
+            throw Schreibfehler(pfad, FehlerUrsache(fehler));
         }
-        const std::filesystem::path ziel = Ziel(pfad);
-        if (::stat(ziel.c_str(), &info) != 0) {
-            if (errno != ENOENT) throw errno;
-            Ersetzen(ziel, nullptr, daten, laenge);
-            return;
-        }
-        if (S_ISDIR(info.st_mode)) throw EISDIR;
-        if (!S_ISREG(info.st_mode))
-            throw Schreibfehler(pfad, "Der Name bezeichnet keine gewöhnliche Datei.");
-        if ((info.st_mode & 0222) == 0 || ::access(ziel.c_str(), W_OK) != 0)
-            throw Schreibfehler(pfad, "Die Datei ist schreibgeschützt.");
-        Ersetzen(ziel, &info, daten, laenge);
-    } catch (int fehler) {
-        throw Schreibfehler(pfad, FehlerUrsache(fehler));
+        return;
     }
+    AtomarerSchreiber schreiber(pfad);
+    schreiber.schreibe(daten, laenge);
+    schreiber.abschliessen();
 }
 
 std::int64_t DateiGroesse(const std::filesystem::path& pfad) {

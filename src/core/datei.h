@@ -36,6 +36,29 @@ inline void SchreibeDateiAtomar(const std::filesystem::path& pfad, const Bytes& 
 inline void SchreibeDateiAtomar(const std::filesystem::path& pfad, std::string_view text) {
     SchreibeDateiAtomar(pfad, text.data(), text.size());
 }
+
+// The same replacement for data that arrives in pieces (a download): the
+// pieces go into a file beside the target, which replaces the target only on
+// abschliessen(). Dropped without abschliessen(), the partial file is removed
+// and the target stays as it was. All errors throw DateiFehler.
+class AtomarerSchreiber {
+public:
+    explicit AtomarerSchreiber(std::filesystem::path pfad);
+    ~AtomarerSchreiber();
+    AtomarerSchreiber(const AtomarerSchreiber&) = delete;
+    AtomarerSchreiber& operator=(const AtomarerSchreiber&) = delete;
+
+    void schreibe(const void* daten, std::size_t laenge);
+    void abschliessen();
+    std::uint64_t geschrieben() const { return geschrieben_; }
+
+private:
+    [[noreturn]] void scheitern(int fehler);
+
+    std::filesystem::path pfad_, ziel_, neu_;  // as named, the file it leads to, the side file
+    int fd_ = -1;
+    std::uint64_t geschrieben_ = 0;
+};
 // Size in bytes, -1 when the file cannot be found.
 std::int64_t DateiGroesse(const std::filesystem::path& pfad);
 // Whether something of that name exists. Never throws: when that cannot be

@@ -213,7 +213,8 @@ TEST_F(Hauptfenster, CorrectingAStoredDrawKeepsItsDateAndFiller) {
 
 TEST_F(Hauptfenster, EmptyHistoryOffersTheDownloadAndProposesTheLastDrawDay) {
     fenster = std::make_unique<TFAuswertung>();
-    nachrichten.antworten = {Nachrichtendienst::Antwort::Nein};
+    // Asked again on the second click below; both times the download is declined.
+    nachrichten.antworten = {Nachrichtendienst::Antwort::Nein, Nachrichtendienst::Antwort::Nein};
     QTest::mouseClick(seite().BHinzu, Qt::LeftButton);
     ASSERT_EQ(nachrichten.meldungen.size(), 1u);
     EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Frage);

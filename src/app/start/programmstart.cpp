@@ -10,6 +10,7 @@
 #include "core/einstellungen.h"
 #include "entry/ui/tfeingabe.h"
 #include "evaluation/ui/tfauswertung.h"
+#include "online/ui/tfupdate.h"
 #include "quotas/ui/tfquoten.h"
 #include "random/ui/tfzufall.h"
 #include "statistics/ui/statistik_fenster.h"
@@ -21,8 +22,6 @@ namespace quintaro {
 void FensterRegistrieren() {
     auto& v = Fensterverwaltung::Instanz();
     v.leeren();
-    // Windows of later versions stay registered without a factory: their
-    // toolbar buttons and menu entries are shown disabled.
     v.registriere(Ziel::EingabeN, {"FEingabe", 1030, true, true, false, [] {
                       auto* fenster = new TFEingabe;
                       WerkzeugleisteAnbringen(fenster, Ziel::EingabeN, 1030);
@@ -53,7 +52,7 @@ void FensterRegistrieren() {
                       return static_cast<QWidget*>(fenster);
                   }});
     v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, [] { return static_cast<QWidget*>(new TFQuoten); }});
-    v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, {}});
+    v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, [] { return static_cast<QWidget*>(new TFUpdate); }});
     // The small tools have help pages of their own.
     v.registriere(Ziel::NueberK, {"FNueberK", 1110, false, false, false, [] { return static_cast<QWidget*>(new TFNueberK); }});
     v.registriere(Ziel::Kal, {"FKal", 1080, true, false, false, [] { return static_cast<QWidget*>(new TFKal); }});

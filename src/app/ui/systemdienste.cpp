@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QNetworkInterface>
+#include <QNetworkInformation>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -18,17 +18,24 @@ QStringList& Suchpfad() {
 }
 
 QString Programm(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name), Suchpfad()); }
+
+std::optional<bool>& Vorgabe() {
+    static std::optional<bool> vorgabe;
+    return vorgabe;
+}
 }  // namespace
 
 bool InternetVerbunden() {
-    for (const QNetworkInterface& n : QNetworkInterface::allInterfaces()) {
-        const auto f = n.flags();
-        if (f.testFlag(QNetworkInterface::IsUp) && f.testFlag(QNetworkInterface::IsRunning) &&
-            !f.testFlag(QNetworkInterface::IsLoopBack) && !n.addressEntries().isEmpty())
-            return true;
-    }
-    return false;
+    if (Vorgabe()) return *Vorgabe();
+    // The backend is loaded once; without one the system cannot tell.
+    static const bool geladen =
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    const QNetworkInformation* info = QNetworkInformation::instance();
+    if (!geladen || !info) return true;
+    return info->reachability() != QNetworkInformation::Reachability::Disconnected;
 }
+
+void InternetVerbundenVorgeben(std::optional<bool> verbunden) { Vorgabe() = verbunden; }
 
 bool AdresseOeffnen(const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); }
 

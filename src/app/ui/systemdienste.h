@@ -2,11 +2,16 @@
 // What the program asks of the desktop: an internet connection, a web page in
 // the browser, the pocket calculator.
 #include <QString>
+#include <optional>
 
 namespace quintaro {
 
-// Whether a network interface other than loopback is up; nothing is sent.
+// Whether the system reports a way to the internet; nothing is sent. Where the
+// system cannot tell, a connection is assumed and the request itself reports
+// the failure.
 bool InternetVerbunden();
+// Tests fix the answer (nullopt asks the system again).
+void InternetVerbundenVorgeben(std::optional<bool> verbunden);
 // Opens a web page or a mail address with the desktop's program for it; false
 // when none could be started (nothing is reported).
 bool AdresseOeffnen(const QString& adresse);

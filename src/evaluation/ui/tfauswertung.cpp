@@ -19,6 +19,7 @@
 #include "core/spielregeln.h"
 #include "statistics/statistik.h"
 #include "evaluation/ui/auswertungsseite.h"
+#include "evaluation/ui/gewinnzahlenimport.h"
 #include "evaluation/ui/ziehungsseite.h"
 #include "quotas/quotenliste.h"
 #include "core/datenpfad.h"
@@ -99,6 +100,9 @@ void TFAuswertung::baueMenue() {
     };
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->addAction("Tippschein(e) öffnen...", auswertungsseite_, &Auswertungsseite::BOpenClick)->setObjectName("MOeffnen");
+    datei->addAction("Gewinnzahlen importieren...", this, [this] {
+        if (GewinnzahlenImportieren(this)) ziehungsseite_->GZEinlesen();
+    })->setObjectName("MGewinnzahlenImport");
     eintrag(datei, "Neuen Normalschein eingeben...", Ziel::EingabeN);
     eintrag(datei, "Neuen Systemschein eingeben...", Ziel::EingabeS);
     datei->addSeparator();
