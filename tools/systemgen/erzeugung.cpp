@@ -1,6 +1,8 @@
 #include "erzeugung.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <numeric>
 #include <optional>
@@ -163,6 +165,39 @@ std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, cons
     return start;
 }
 
+// Group shapes for a pair covering of v points by `zeilen` rows: Z_m on c copies with f fixed points,
+// 5 <= m <= 15, f <= 8, and as many base rows as leave 2..16 free rows (the fixed points need some).
+std::vector<Gruppenform> Paarformen(int v, int zeilen) {
+    std::vector<Gruppenform> formen;
+    for (int m : {7, 5, 9, 11, 13, 15, 6, 8, 10, 12, 14})
+        for (int f = 0; f <= 8; ++f) {
+            if ((v - f) % m != 0 || v - f < 2 * m) continue;
+            for (int basis = zeilen / m; basis >= 1; --basis) {
+                const int frei = zeilen - basis * m;
+                if (frei > 16) break;
+                if (frei >= 2) formen.push_back({m, (v - f) / m, f, basis});
+            }
+        }
+    return formen;
+}
+
+// A pair covering annealed with a prescribed automorphism group on most of its rows (see paargluehen.h),
+// shape after shape until one is complete.
+std::optional<Erzeugnis> PaareMitGruppe(const quintaro::TSysteme& s, const Vorgaben& vorgaben,
+                                        std::mt19937_64& zufall) {
+    const auto formen = vorgaben.gruppe ? std::vector<Gruppenform>{*vorgaben.gruppe} : Paarformen(s.WZ, s.TR);
+    for (const auto& form : formen) {
+        const auto start = std::chrono::steady_clock::now();
+        Paargluehen suche(s.WZ, s.RG, s.TR, form, zufall());
+        suche.Gluehen(vorgaben.schritte);
+        const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
+        std::fprintf(stderr, "    Gruppe %-14s unbedeckt %4lld  %7.2f s\n", form.Name().c_str(),
+                     (long long)suche.Unbedeckt(), dauer.count());
+        if (suche.Unbedeckt() == 0) return Erzeugnis{suche.Ergebnis(), "Gruppe " + form.Name()};
+    }
+    return std::nullopt;
+}
+
 // Annealing over rows that stand for full orbits of the group; the rows left
 // over (TR not a multiple of the group order) join in the annealing without
 // symmetry that follows.
@@ -223,6 +258,13 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
+    if (s.GA == 2)
+        if (auto d = PaareMitGruppe(s, vorgaben, zufall)) {
+            Ueberdeckungssuche fertig(s.WZ, s.RG, 2, d->reihen, zufall());
+            fertig.Nachbessern();
+            d->reihen = fertig.Ergebnis();
+            return *d;
+        }
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;

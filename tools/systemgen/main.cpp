@@ -1,7 +1,7 @@
 // systemgen: generates the row tables of the built-in systems and writes them
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
-//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD]
+//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
 //                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
@@ -118,13 +118,21 @@ int main(int argc, char** argv) {
             status = true;
         else if (a == "--datei")
             datei = wert();
-        else if (a == "--einlesen")
+        else if (a == "--gruppe") {
+            Gruppenform f;
+            if (std::sscanf(wert().c_str(), "%d,%d,%d,%d", &f.m, &f.c, &f.f, &f.basis) != 4) {
+                std::fprintf(stderr, "--gruppe braucht m,c,f,basis\n");
+                return 2;
+            }
+            vorgaben.gruppe = f;
+        } else if (a == "--einlesen")
             einlesen = wert();
         else {
             std::fprintf(
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
-                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] | --entry N --einlesen TEXTDATEI | "
+                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] | --entry N "
+                "--einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
         }
