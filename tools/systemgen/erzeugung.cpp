@@ -165,10 +165,14 @@ std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, cons
     return start;
 }
 
-// Group shapes for a pair covering of v points by `zeilen` rows: Z_m on c copies with f fixed points,
-// 5 <= m <= 15, f <= 8, and as many base rows as leave 2..16 free rows (the fixed points need some).
+// Group shapes for a pair covering of v points by `zeilen` rows: first one cycle of v - f points with
+// f = 1..3 fixed points and up to 8 free rows; then Z_m on c >= 2 copies with f <= 8 fixed points,
+// 5 <= m <= 15, and as many base rows as leave 2..16 free rows (the fixed points need some).
 std::vector<Gruppenform> Paarformen(int v, int zeilen) {
     std::vector<Gruppenform> formen;
+    for (int f = 1; f <= 3; ++f)
+        for (int basis = zeilen / (v - f); basis >= 1 && zeilen - basis * (v - f) <= 8; --basis)
+            formen.push_back({v - f, 1, f, basis});
     for (int m : {7, 5, 9, 11, 13, 15, 6, 8, 10, 12, 14})
         for (int f = 0; f <= 8; ++f) {
             if ((v - f) % m != 0 || v - f < 2 * m) continue;
