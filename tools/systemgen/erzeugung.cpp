@@ -186,10 +186,12 @@ std::vector<Gruppenform> Paarformen(int v, int zeilen) {
 }
 
 // A pair covering annealed with a prescribed automorphism group on most of its rows (see paargluehen.h),
-// shape after shape until one is complete.
+// shape after shape until one is complete; else the one that leaves fewest pairs open.
 std::optional<Erzeugnis> PaareMitGruppe(const quintaro::TSysteme& s, const Vorgaben& vorgaben,
                                         std::mt19937_64& zufall) {
     const auto formen = vorgaben.gruppe ? std::vector<Gruppenform>{*vorgaben.gruppe} : Paarformen(s.WZ, s.TR);
+    std::optional<Erzeugnis> bestes;
+    std::int64_t wenigste = -1;
     for (const auto& form : formen) {
         const auto start = std::chrono::steady_clock::now();
         Paargluehen suche(s.WZ, s.RG, s.TR, form, zufall());
@@ -197,9 +199,13 @@ std::optional<Erzeugnis> PaareMitGruppe(const quintaro::TSysteme& s, const Vorga
         const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
         std::fprintf(stderr, "    Gruppe %-14s unbedeckt %4lld  %7.2f s\n", form.Name().c_str(),
                      (long long)suche.Unbedeckt(), dauer.count());
-        if (suche.Unbedeckt() == 0) return Erzeugnis{suche.Ergebnis(), "Gruppe " + form.Name()};
+        if (wenigste < 0 || suche.Unbedeckt() < wenigste) {
+            wenigste = suche.Unbedeckt();
+            bestes = Erzeugnis{suche.Ergebnis(), "Gruppe " + form.Name()};
+        }
+        if (wenigste == 0) break;
     }
-    return std::nullopt;
+    return bestes;
 }
 
 // Annealing over rows that stand for full orbits of the group; the rows left
@@ -262,13 +268,12 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
-    if (s.GA == 2)
-        if (auto d = PaareMitGruppe(s, vorgaben, zufall)) {
-            Ueberdeckungssuche fertig(s.WZ, s.RG, 2, d->reihen, zufall());
-            fertig.Nachbessern();
-            d->reihen = fertig.Ergebnis();
-            return *d;
-        }
+    const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
+    if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) == 0) {
+        Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
+        fertig.Nachbessern();
+        return {fertig.Ergebnis(), mitGruppe->methode};
+    }
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
@@ -285,6 +290,10 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     }
     Erzeugnis bestes{suche.Ergebnis(), s.GA == 0 ? "Suche (Paare)" : start ? "Suche erweitert" : "Suche"};
     std::int64_t unbedeckt = suche.Unbedeckt();
+    if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) < unbedeckt) {
+        unbedeckt = Unbedeckt(mitGruppe->reihen, s);
+        bestes = *mitGruppe;
+    }
     if (s.GA > 0 && vorgaben.bahnen)
         for (const auto& g : KleineGruppen(s.WZ, 3)) {
             if (unbedeckt == 0 || std::int64_t(s.TR) < 2 * std::int64_t(Elemente(g).size())) break;
