@@ -1,6 +1,8 @@
 #include "erzeugung.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <numeric>
 #include <optional>
@@ -163,6 +165,49 @@ std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, cons
     return start;
 }
 
+// Group shapes for a pair covering of v points by `zeilen` rows: first one cycle of v - f points with
+// f = 1..3 fixed points and up to 8 free rows; then Z_m on c >= 2 copies with f <= 8 fixed points,
+// 5 <= m <= 15, and as many base rows as leave 2..16 free rows (the fixed points need some).
+std::vector<Gruppenform> Paarformen(int v, int zeilen) {
+    std::vector<Gruppenform> formen;
+    for (int f = 1; f <= 3; ++f)
+        for (int basis = zeilen / (v - f); basis >= 1 && zeilen - basis * (v - f) <= 8; --basis)
+            formen.push_back({v - f, 1, f, basis});
+    for (int m : {7, 5, 9, 11, 13, 15, 6, 8, 10, 12, 14})
+        for (int f = 0; f <= 8; ++f) {
+            if ((v - f) % m != 0 || v - f < 2 * m) continue;
+            for (int basis = zeilen / m; basis >= 1; --basis) {
+                const int frei = zeilen - basis * m;
+                if (frei > 16) break;
+                if (frei >= 2) formen.push_back({m, (v - f) / m, f, basis});
+            }
+        }
+    return formen;
+}
+
+// A pair covering annealed with a prescribed automorphism group on most of its rows (see paargluehen.h),
+// shape after shape until one is complete; else the one that leaves fewest pairs open.
+std::optional<Erzeugnis> PaareMitGruppe(const quintaro::TSysteme& s, const Vorgaben& vorgaben,
+                                        std::mt19937_64& zufall) {
+    const auto formen = vorgaben.gruppe ? std::vector<Gruppenform>{*vorgaben.gruppe} : Paarformen(s.WZ, s.TR);
+    std::optional<Erzeugnis> bestes;
+    std::int64_t wenigste = -1;
+    for (const auto& form : formen) {
+        const auto start = std::chrono::steady_clock::now();
+        Paargluehen suche(s.WZ, s.RG, s.TR, form, zufall());
+        suche.Gluehen(vorgaben.schritte);
+        const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
+        std::fprintf(stderr, "    Gruppe %-14s unbedeckt %4lld  %7.2f s\n", form.Name().c_str(),
+                     (long long)suche.Unbedeckt(), dauer.count());
+        if (wenigste < 0 || suche.Unbedeckt() < wenigste) {
+            wenigste = suche.Unbedeckt();
+            bestes = Erzeugnis{suche.Ergebnis(), "Gruppe " + form.Name()};
+        }
+        if (wenigste == 0) break;
+    }
+    return bestes;
+}
+
 // Annealing over rows that stand for full orbits of the group; the rows left
 // over (TR not a multiple of the group order) join in the annealing without
 // symmetry that follows.
@@ -223,6 +268,12 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
+    const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
+    if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) == 0) {
+        Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
+        fertig.Nachbessern();
+        return {fertig.Ergebnis(), mitGruppe->methode};
+    }
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
@@ -239,6 +290,10 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     }
     Erzeugnis bestes{suche.Ergebnis(), s.GA == 0 ? "Suche (Paare)" : start ? "Suche erweitert" : "Suche"};
     std::int64_t unbedeckt = suche.Unbedeckt();
+    if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) < unbedeckt) {
+        unbedeckt = Unbedeckt(mitGruppe->reihen, s);
+        bestes = *mitGruppe;
+    }
     if (s.GA > 0 && vorgaben.bahnen)
         for (const auto& g : KleineGruppen(s.WZ, 3)) {
             if (unbedeckt == 0 || std::int64_t(s.TR) < 2 * std::int64_t(Elemente(g).size())) break;

@@ -3,8 +3,10 @@
 // a small automorphism group, a neighbouring table with values struck, or the
 // annealing search.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "paargluehen.h"
 #include "reihen.h"
 #include "systems/katalog.h"
 
@@ -14,6 +16,7 @@ struct Vorgaben {
     std::uint64_t saat = 1;
     std::int64_t schritte = 5'000'000;  // moves per entry for the tabu search and again for the annealing
     bool bahnen = false;                // also anneal coverings with a cyclic symmetry
+    std::optional<Gruppenform> gruppe;  // pair coverings: only this group shape instead of the usual ones
 };
 
 struct Erzeugnis {

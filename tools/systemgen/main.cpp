@@ -1,7 +1,10 @@
 // systemgen: generates the row tables of the built-in systems and writes them
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
-//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD]
+//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
+//   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
+//                                               values joined by commas; checked like a generated table;
+//                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
 //   systemgen --status   (which tables of the file are complete)
 // An entry's new table replaces the one in the file only when it leaves fewer
 // subsets uncovered (or the old one is unusable), unless --immer is given.
@@ -16,6 +19,7 @@
 #include "datendatei.h"
 #include "erzeugung.h"
 #include "systems/katalog.h"
+#include "tabellentext.h"
 
 using namespace systemgen;
 
@@ -45,6 +49,31 @@ void StatusZeigen(const std::vector<Reihen>& tabellen) {
         i = j;
     }
 }
+
+// Puts `neu` into the file as entry i's table when it has the entry's form and leaves fewer subsets uncovered
+// than the table there (or that one is unusable, or `immer`); prints one line with the outcome.
+void Uebernehmen(const std::filesystem::path& datei, int i, const Erzeugnis& neu, bool immer, double sekunden) {
+    const auto& s = quintaro::EingebauteSysteme()[std::size_t(i)];
+    const bool neuGueltig = FormGueltig(neu.reihen, s);
+    const std::int64_t u = neuGueltig ? Unbedeckt(neu.reihen, s) : -1;
+    std::int64_t uAlt = -1;
+    bool nehmen = false;
+    DatendateiAendern(datei, [&](std::vector<Reihen>& tabellen) {
+        auto& alt = tabellen[std::size_t(i)];
+        const bool altGueltig = FormGueltig(alt, s);
+        uAlt = altGueltig ? Unbedeckt(alt, s) : -1;
+        nehmen = neuGueltig && (immer || !altGueltig || u < uAlt);
+        if (nehmen) alt = neu.reihen;
+        return nehmen;
+    });
+    std::printf("%3d RG %d WZ %2d GA %d TR %3d  %-14s unbedeckt %6lld  vorher %6lld  %s  %8.2f s\n", i, s.RG, s.WZ,
+                s.GA, s.TR, neu.methode.c_str(), (long long)u, (long long)uAlt,
+                !neuGueltig ? "UNGUELTIG"
+                : nehmen    ? "uebernommen"
+                            : "verworfen  ",
+                sekunden);
+    std::fflush(stdout);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,7 +81,7 @@ int main(int argc, char** argv) {
     std::vector<int> liste;
     bool immer = false, offen = false, status = false, frisch = false;
     Vorgaben vorgaben;
-    std::filesystem::path datei = "src/systems/reihentabellen_daten.cpp";
+    std::filesystem::path datei = "src/systems/reihentabellen_daten.cpp", einlesen;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto wert = [&]() -> std::string {
@@ -89,17 +118,42 @@ int main(int argc, char** argv) {
             status = true;
         else if (a == "--datei")
             datei = wert();
+        else if (a == "--gruppe") {
+            Gruppenform f;
+            if (std::sscanf(wert().c_str(), "%d,%d,%d,%d", &f.m, &f.c, &f.f, &f.basis) != 4) {
+                std::fprintf(stderr, "--gruppe braucht m,c,f,basis\n");
+                return 2;
+            }
+            vorgaben.gruppe = f;
+        } else if (a == "--einlesen")
+            einlesen = wert();
         else {
             std::fprintf(
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
-                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] | --status\n");
+                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] | --entry N "
+                "--einlesen TEXTDATEI | "
+                "--status\n");
             return 2;
         }
     }
     const auto& systeme = quintaro::EingebauteSysteme();
     if (status) {
         StatusZeigen(LiesDatendatei(datei));
+        return 0;
+    }
+    if (!einlesen.empty()) {
+        if (von != bis || !liste.empty() || von < 0 || von >= quintaro::AnzahlEingebauteSysteme) {
+            std::fprintf(stderr, "--einlesen braucht genau einen Eintrag (--entry N)\n");
+            return 2;
+        }
+        std::string fehler;
+        const auto reihen = LiesTabellentext(einlesen, fehler);
+        if (!reihen) {
+            std::fprintf(stderr, "%s: %s\n", einlesen.c_str(), fehler.c_str());
+            return 1;
+        }
+        Uebernehmen(datei, von, {*reihen, "eingelesen"}, immer, 0.0);
         return 0;
     }
     if (liste.empty())
@@ -115,25 +169,7 @@ int main(int argc, char** argv) {
         const auto start = std::chrono::steady_clock::now();
         auto neu = Erzeuge(i, s, vorgaben, frisch ? std::vector<Reihen>(systeme.size()) : LiesDatendatei(datei));
         const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
-        const bool neuGueltig = FormGueltig(neu.reihen, s);
-        const std::int64_t u = Unbedeckt(neu.reihen, s);
-        std::int64_t uAlt = -1;
-        bool nehmen = false;
-        DatendateiAendern(datei, [&](std::vector<Reihen>& tabellen) {
-            auto& alt = tabellen[std::size_t(i)];
-            const bool altGueltig = FormGueltig(alt, s);
-            uAlt = altGueltig ? Unbedeckt(alt, s) : -1;
-            nehmen = neuGueltig && (immer || !altGueltig || u < uAlt);
-            if (nehmen) alt = neu.reihen;
-            return nehmen;
-        });
-        std::printf("%3d RG %d WZ %2d GA %d TR %3d  %-14s unbedeckt %6lld  vorher %6lld  %s  %8.2f s\n", i, s.RG, s.WZ,
-                    s.GA, s.TR, neu.methode.c_str(), (long long)u, (long long)uAlt,
-                    !neuGueltig ? "UNGUELTIG"
-                    : nehmen    ? "uebernommen"
-                                : "verworfen  ",
-                    dauer.count());
-        std::fflush(stdout);
+        Uebernehmen(datei, i, neu, immer, dauer.count());
     }
     const auto tabellen = LiesDatendatei(datei);
     int fehlend = 0;
