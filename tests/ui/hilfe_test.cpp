@@ -69,7 +69,7 @@ protected:
 // toolbars and the window table.
 std::set<int> KontexteDerQuellen() {
     const QRegularExpression muster(
-        R"((?:HilfeZeigen\(|HilfeKontext = |WerkzeugleisteAnbringen\([^;]*?, |registriere\(Ziel::\w+, \{"\w+", )(\d{4}))");
+        R"((?:HilfeZeigen\(|HilfeKontext = |WerkzeugleisteAnbringen\([^;]*?, |registriere\(Ziel::\w+,\s*\{"\w+", )(\d{4}))");
     std::set<int> kontexte;
     for (const auto& e : std::filesystem::recursive_directory_iterator(QUINTARO_QUELLEN)) {
         if (!e.is_regular_file() || (e.path().extension() != ".cpp" && e.path().extension() != ".h")) continue;

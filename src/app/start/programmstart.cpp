@@ -19,44 +19,46 @@
 
 namespace quintaro {
 
+namespace {
+// A window of the main type: created with the shared toolbar for its help context.
+template <typename Fenster>
+std::function<QWidget*()> MitWerkzeugleiste(Ziel ziel, int hilfeKontext) {
+    return [ziel, hilfeKontext] {
+        auto* fenster = new Fenster;
+        WerkzeugleisteAnbringen(fenster, ziel, hilfeKontext);
+        return static_cast<QWidget*>(fenster);
+    };
+}
+
+template <typename Fenster>
+std::function<QWidget*()> Einfach() {
+    return [] { return static_cast<QWidget*>(new Fenster); };
+}
+}  // namespace
+
 void FensterRegistrieren() {
     auto& v = Fensterverwaltung::Instanz();
     v.leeren();
-    v.registriere(Ziel::EingabeN, {"FEingabe", 1030, true, true, false, [] {
-                      auto* fenster = new TFEingabe;
-                      WerkzeugleisteAnbringen(fenster, Ziel::EingabeN, 1030);
-                      return static_cast<QWidget*>(fenster);
-                  }});
-    v.registriere(Ziel::EingabeS, {"FEingabeSys", 1040, true, true, false, [] {
-                      auto* fenster = new TFEingabeSys;
-                      WerkzeugleisteAnbringen(fenster, Ziel::EingabeS, 1040);
-                      return static_cast<QWidget*>(fenster);
-                  }});
-    v.registriere(Ziel::SystemWahl, {"FSystemwahl", 1070, true, true, false, [] {
-                      auto* fenster = new TFSystemwahl;
-                      WerkzeugleisteAnbringen(fenster, Ziel::SystemWahl, 1070);
-                      return static_cast<QWidget*>(fenster);
-                  }});
-    v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, [] {
-                      auto* fenster = new TFZufall;
-                      WerkzeugleisteAnbringen(fenster, Ziel::Zufall, 1130);
-                      return static_cast<QWidget*>(fenster);
-                  }});
+    v.registriere(Ziel::EingabeN, {"FEingabe", 1030, true, true, false, MitWerkzeugleiste<TFEingabe>(Ziel::EingabeN, 1030)});
+    v.registriere(Ziel::EingabeS,
+                  {"FEingabeSys", 1040, true, true, false, MitWerkzeugleiste<TFEingabeSys>(Ziel::EingabeS, 1040)});
+    v.registriere(Ziel::SystemWahl,
+                  {"FSystemwahl", 1070, true, true, false, MitWerkzeugleiste<TFSystemwahl>(Ziel::SystemWahl, 1070)});
+    v.registriere(Ziel::Zufall, {"FZufall", 1130, false, true, false, MitWerkzeugleiste<TFZufall>(Ziel::Zufall, 1130)});
     v.registriere(Ziel::Statistik, {"FStatistik", 1050, false, false, true, [] {
-                      auto* fenster = new TFStatistik;
-                      WerkzeugleisteAnbringen(fenster, Ziel::Statistik, 1050);
-                      QObject::connect(fenster, &TFStatistik::downloadGewuenscht, [] {
+                      QWidget* fenster = MitWerkzeugleiste<TFStatistik>(Ziel::Statistik, 1050)();
+                      QObject::connect(static_cast<TFStatistik*>(fenster), &TFStatistik::downloadGewuenscht, [] {
                           Werte().downloadNachfragen = false;
                           Fensterverwaltung::Instanz().oeffne(Ziel::Update);
                       });
-                      return static_cast<QWidget*>(fenster);
+                      return fenster;
                   }});
-    v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, [] { return static_cast<QWidget*>(new TFQuoten); }});
-    v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, [] { return static_cast<QWidget*>(new TFUpdate); }});
+    v.registriere(Ziel::Quoten, {"FQuoten", 1090, false, false, false, Einfach<TFQuoten>()});
+    v.registriere(Ziel::Update, {"FUpdate", 1120, false, false, false, Einfach<TFUpdate>()});
     // The small tools have help pages of their own.
-    v.registriere(Ziel::NueberK, {"FNueberK", 1110, false, false, false, [] { return static_cast<QWidget*>(new TFNueberK); }});
-    v.registriere(Ziel::Kal, {"FKal", 1080, true, false, false, [] { return static_cast<QWidget*>(new TFKal); }});
-    v.registriere(Ziel::Info, {"FInfo", 1060, false, false, false, [] { return static_cast<QWidget*>(new TFInfo); }});
+    v.registriere(Ziel::NueberK, {"FNueberK", 1110, false, false, false, Einfach<TFNueberK>()});
+    v.registriere(Ziel::Kal, {"FKal", 1080, true, false, false, Einfach<TFKal>()});
+    v.registriere(Ziel::Info, {"FInfo", 1060, false, false, false, Einfach<TFInfo>()});
 }
 
 TFAuswertung* HauptfensterErzeugen() {

@@ -1,4 +1,5 @@
 #include "entry/ui/tfeingabe.h"
+#include "app/ui/bausteine.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -41,11 +42,6 @@ TippTabelle LeereTabelle() {
     return t;
 }
 
-QPushButton* Knopf(const QString& text, const char* name) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    return k;
-}
 
 QLabel* Beschriftung(const QString& text, bool umbrechen = false) {
     auto* l = new QLabel(text);

@@ -1,4 +1,5 @@
 #include "online/ui/tfupdate.h"
+#include "app/ui/bausteine.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -63,11 +64,6 @@ QLabel* Wert(const char* name, QWidget* eltern) {
     return l;
 }
 
-QPushButton* Knopf(const QString& text, const char* name, QWidget* eltern) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
-    return k;
-}
 }  // namespace
 
 TFUpdate::TFUpdate(QWidget* eltern) : QWidget(eltern, Qt::Window), herunterlader_(new Herunterlader(this)) {

@@ -1,4 +1,5 @@
 #include "random/ui/tfzufall.h"
+#include "app/ui/bausteine.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -47,11 +48,6 @@ const std::string LeereTabelleSpeichern = "Die Tabelle ist leer. Es gibt nichts 
 const std::string LeereTabelleExportieren = "Die Tabelle ist leer. Es gibt nichts zu exportieren." +
                                             std::string(Absatz) + "Ich breche erst einmal ab.";
 
-QPushButton* Knopf(const QString& text, const char* name, QWidget* eltern) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QString::fromLatin1(name));
-    return k;
-}
 
 Dateifrage Speicherfrage(const QString& titel, const QString& filter, const QString& endung) {
     return {titel, QString::fromStdString(DatenPfad().string()), {filter}, 1, endung};

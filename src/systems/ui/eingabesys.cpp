@@ -1,4 +1,5 @@
 #include "systems/ui/eingabesys.h"
+#include "app/ui/bausteine.h"
 #include "app/ui/texte.h"
 
 #include <QGridLayout>
@@ -26,22 +27,7 @@ const QColor TFEingabeSys::Zuviel(0xFF, 0x5B, 0x5B);
 namespace {
 constexpr int kAutomatikTakt = 50;  // ms between two automatic crosses
 
-QLabel* Anzeige(const char* name, const QString& text = QString()) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumWidth(36);
-    l->setAutoFillBackground(true);
-    return l;
-}
 
-QPushButton* Knopf(const QString& text, const char* name) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    return k;
-}
 
 void Faerben(QLabel* anzeige, SystemscheinEingabe::Stand stand) {
     QPalette p = anzeige->palette();
@@ -77,11 +63,11 @@ TFEingabeSys::TFEingabeSys(QWidget* eltern) : QMainWindow(eltern), automatik_(ne
     haupt->addWidget(new QLabel(QStringLiteral("Wählen Sie erst das Spielsystem und im Anschluss die entsprechenden Zahlen.")));
 
     auto* stand = new QGridLayout;
-    PSys = Anzeige("PSys");
-    PBZmuss = Anzeige("PBZmuss");
-    PWZmuss = Anzeige("PWZmuss");
-    PBZGew = Anzeige("PBZGew", QStringLiteral("0"));
-    PWZgew = Anzeige("PWZgew", QStringLiteral("0"));
+    PSys = Anzeige("PSys", QString(), 36);
+    PBZmuss = Anzeige("PBZmuss", QString(), 36);
+    PWZmuss = Anzeige("PWZmuss", QString(), 36);
+    PBZGew = Anzeige("PBZGew", QStringLiteral("0"), 36);
+    PWZgew = Anzeige("PWZgew", QStringLiteral("0"), 36);
     stand->addWidget(new QLabel(QStringLiteral("Gewähltes System:")), 0, 0);
     stand->addWidget(PSys, 0, 1);
     stand->addWidget(new QLabel(QStringLiteral("mit")), 0, 2);

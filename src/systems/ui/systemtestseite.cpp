@@ -1,4 +1,5 @@
 #include "systems/ui/systemtestseite.h"
+#include "app/ui/bausteine.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,11 +50,6 @@ QLabel* Erklaerung(const QString& text, bool fett = false) {
     return l;
 }
 
-QPushButton* Knopf(const QString& text, const char* name) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    return k;
-}
 }  // namespace
 
 Systemtestseite::Systemtestseite(QWidget* eltern)

@@ -1,4 +1,5 @@
 #include "systems/ui/tfsystemwahl.h"
+#include "app/ui/bausteine.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,22 +55,7 @@ QLabel* Text(const QString& text, bool umbrechen = true) {
     return l;
 }
 
-QLabel* Anzeige(const char* name, const QString& text = QString()) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumWidth(32);
-    l->setAutoFillBackground(true);
-    return l;
-}
 
-QPushButton* Knopf(const QString& text, const char* name) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    return k;
-}
 
 QToolButton* InfoKnopf(const char* name, const QString& hinweis) {
     auto* k = new QToolButton;
