@@ -117,6 +117,8 @@ std::string GeldTextBereinigen(std::string_view eingabe) {
         std::erase(text, '.');
     else
         std::replace(text.begin(), text.end(), '.', ',');
+    // A sign may only lead: ",+5" is no amount, although its digits alone would be.
+    if (text.find_first_of("+-", 1) != std::string::npos) return {};
     std::string ziffern = text;
     std::erase(ziffern, ',');
     return IstGanzeZahl(ziffern) ? text : std::string();

@@ -38,6 +38,8 @@ TEST(GeldTextBereinigen, CleansAmountsAndRefusesTheRest) {
         {"1,20\xC2\xA0\xE2\x82\xAC", "1,20"},  // non-breaking blank before the euro sign
         {"25.000.000,00 €", "25000000,00"},     // a jackpot beyond 32 bits
         {"-5", "-5"},
+        {"...+...0", ""},  // a sign after the point: found by fuzzing
+        {"1,-5", ""},
         {"", ""},
         {"€", ""},
         {"1,2,3", "1,2,3"},  // only digits once the commas are gone; saving refuses it later
