@@ -7,10 +7,10 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <set>
 
 #include "bench_anzeige.h"
 #include "bench_daten.h"
+#include "bench_referenz.h"
 #include "bench_util.h"
 #include "core/datenbestand.h"
 #include "core/datenpfad.h"
@@ -38,43 +38,10 @@ std::vector<TQuoten> Quoten(const std::vector<TGewZahlen>& ziehungen) {
     }
     return liste;
 }
-
-struct ReferenzErgebnis {
-    std::vector<std::array<std::string, 4>> zeilen;
-    Currency gesamt = 0;
-};
-
-// The straightforward evaluation: every cell parsed again for every draw, the
-// hits counted through std::set, every win priced by searching the quota list,
-// every line's texts built at once.
-ReferenzErgebnis Referenz(const TippTabelle& reihen, const std::vector<TGewZahlen>& ziehungen,
-                          const std::vector<TQuoten>& quoten) {
-    ReferenzErgebnis r;
-    for (const auto& z : ziehungen) {
-        const std::set<int> gezogen(z.GZ.begin() + 1, z.GZ.end());
-        bool erste = true, gewonnen = false;
-        for (std::size_t j = 1; j < reihen.size(); ++j) {
-            std::set<int> reihe;
-            for (std::size_t s = 1; s <= 6; ++s) reihe.insert(std::stoi(reihen[j][s]));
-            int treffer = 0;
-            for (int n : reihe) treffer += int(gezogen.count(n));
-            TZahlenMenge menge, gz;
-            for (int n : reihe) menge.hinzu(n);
-            for (int n : gezogen) gz.hinzu(n);
-            const int klasse = GewinnKlasse(menge, gz, z.ZZ, z.datum);
-            if (klasse == 0) continue;
-            const Currency betrag = QuoteHolen(quoten, klasse, z.datum);
-            r.gesamt += betrag;
-            r.zeilen.push_back({erste ? DatumsLabel(z.datum) : std::string(), std::string(KlassenLabel(klasse, z.datum)),
-                                std::to_string(j), QuotenText(betrag)});
-            erste = false;
-            gewonnen = true;
-        }
-        if (!gewonnen) r.zeilen.push_back({DatumsLabel(z.datum), "---", "---", "---"});
-    }
-    return r;
-}
 }  // namespace
+
+using bench::Referenz;
+using bench::ReferenzErgebnis;
 
 int main(int argc, char** argv) {
     bench::OffscreenWennKeinePlattform();

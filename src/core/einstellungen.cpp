@@ -125,6 +125,7 @@ bool Einstellungen::leseSchalter(const std::string& sektion, const std::string& 
 }
 
 void Einstellungen::schreibeText(const std::string& sektion, const std::string& schluessel, const std::string& wert) {
+    const std::vector<Sektion> vorher = sektionen_;
     Sektion* ziel = nullptr;
     for (auto& s : sektionen_)
         if (GleichOhneGross(s.name, sektion)) {
@@ -145,7 +146,7 @@ void Einstellungen::schreibeText(const std::string& sektion, const std::string& 
         it->wert = einzeilig;
     else
         ziel->eintraege.push_back({schluessel, einzeilig, false});
-    speichern();
+    speichernOderZurueck(vorher);
 }
 
 void Einstellungen::schreibeZahl(const std::string& sektion, const std::string& schluessel, int wert) {
@@ -157,8 +158,18 @@ void Einstellungen::schreibeSchalter(const std::string& sektion, const std::stri
 }
 
 void Einstellungen::loescheSektion(const std::string& sektion) {
+    const std::vector<Sektion> vorher = sektionen_;
     std::erase_if(sektionen_, [&](const Sektion& s) { return GleichOhneGross(s.name, sektion); });
-    speichern();
+    speichernOderZurueck(vorher);
+}
+
+void Einstellungen::speichernOderZurueck(const std::vector<Sektion>& vorher) {
+    try {
+        speichern();
+    } catch (...) {
+        sektionen_ = vorher;
+        throw;
+    }
 }
 
 void Einstellungen::speichern() const {

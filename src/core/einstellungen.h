@@ -1,7 +1,8 @@
 #pragma once
 // The settings file "Einstellungen.ini": sections of key=value lines. Unknown
 // sections and keys are kept. Every write takes effect in the file at once and
-// replaces it atomically. A file that exists but cannot be read is reported
+// replaces it atomically; a write that fails keeps neither the new value
+// in the file nor in memory. A file that exists but cannot be read is reported
 // once and then left alone for the rest of the run: writes keep their values
 // in memory only, so no other window's settings are lost.
 #include <filesystem>
@@ -42,6 +43,8 @@ private:
     };
     const std::string* finde(const std::string& sektion, const std::string& schluessel) const;
     void speichern() const;
+    // A save that fails leaves the values as they were before the change, as the file still has them.
+    void speichernOderZurueck(const std::vector<Sektion>& vorher);
 
     std::filesystem::path pfad_;
     bool gesperrt_ = false;  // the file could not be read: it is never written

@@ -184,6 +184,33 @@ TEST_F(QuotenFenster, ABadQuotaStopsSavingNamesTheRowAndKeepsTheFile) {
     EXPECT_EQ(LiesDatei(datei("Quo.645")), vorher);
 }
 
+TEST_F(QuotenFenster, AFailedWriteKeepsTheFileTheWindowAndTheTypedQuotas) {
+    Speichern({Satz(sonntag), Satz(sonntag + 3)});
+    Oeffnen(sonntag + 3);
+    const Bytes vorher = LiesDatei(datei("Quo.645"));
+    std::filesystem::permissions(datei("Quo.645"), std::filesystem::perms::owner_read);  // blocks the write
+    fenster->Combo1->setCurrentIndex(0);
+    Eingeben(1, "2345678,90");
+    QTest::mouseClick(fenster->bsSkinSpeedButton3, Qt::LeftButton);
+    QTest::mouseClick(fenster->bsSkinSpeedButton2, Qt::LeftButton);
+    ASSERT_EQ(nachrichten.meldungen.size(), 1u);
+    EXPECT_EQ(nachrichten.meldungen[0].art, NachrichtenAttrappe::Art::Fehler);
+    EXPECT_TRUE(nachrichten.meldungen[0].text.contains("\"Quo.645\""));
+    EXPECT_EQ(LiesDatei(datei("Quo.645")), vorher);
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_TRUE(fenster->geaendert());
+    EXPECT_EQ(Zelle(0, 1), "2345678,90");
+
+    // Yes on closing meets the same wall: the window stays; once the file may be written, saving goes through.
+    fenster->close();
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_EQ(LiesDatei(datei("Quo.645")), vorher);
+    std::filesystem::permissions(datei("Quo.645"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    QTest::mouseClick(fenster->bsSkinSpeedButton2, Qt::LeftButton);
+    EXPECT_EQ(Datei()[0].q[1], 23456789000);
+    EXPECT_FALSE(fenster->geaendert());
+}
+
 TEST_F(QuotenFenster, ReplaceWithoutAChosenDrawSaysSoAndChangesNothing) {
     Oeffnen(DatumAus(2019, 1, 6));
     fenster->Combo1->setCurrentIndex(-1);

@@ -93,6 +93,11 @@ void ListeBildschirmhoch(QComboBox* auswahl) {
     auswahl->setMaxVisibleItems(std::max(16, (Arbeitsflaeche(auswahl).height() - 40) / zeile));
 }
 
+void DatumsbreiteListe(QComboBox* auswahl) {
+    auswahl->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auswahl->setMinimumContentsLength(10);  // "dd.mm.yyyy"
+}
+
 QScrollArea* Rollbar(QWidget* inhalt) {
     auto* rollen = new QScrollArea;
     rollen->setFrameShape(QFrame::NoFrame);

@@ -37,4 +37,8 @@ QScrollArea* Rollbar(QWidget* inhalt);
 // A drop-down list that opens as tall as the screen allows, not with a few entries.
 void ListeBildschirmhoch(QComboBox* auswahl);
 
+// A drop-down list of one date per draw: as wide as a date, so that measuring
+// its thousands of entries never delays a window's first showing.
+void DatumsbreiteListe(QComboBox* auswahl);
+
 }  // namespace quintaro

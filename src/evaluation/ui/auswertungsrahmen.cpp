@@ -69,6 +69,7 @@ QWidget* AuswertungsRahmen::auswertungsteil(const Namen& namen) {
     Combo1 = new QComboBox(teil);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     ListeBildschirmhoch(Combo1);
+    DatumsbreiteListe(Combo1);
     raster->addWidget(Combo1, 1, 1);
     cbBack = new QCheckBox(QStringLiteral("zurück bis zum"), teil);
     cbBack->setObjectName(QStringLiteral("cbBack"));
@@ -76,6 +77,7 @@ QWidget* AuswertungsRahmen::auswertungsteil(const Namen& namen) {
     combo2 = new QComboBox(teil);
     combo2->setObjectName(QStringLiteral("combo2"));
     ListeBildschirmhoch(combo2);
+    DatumsbreiteListe(combo2);
     raster->addWidget(combo2, 2, 1);
 
     auto* tageBox = new QGroupBox(QStringLiteral("Ziehungstag(e)"), teil);

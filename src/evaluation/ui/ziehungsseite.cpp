@@ -39,6 +39,7 @@ Ziehungsseite::Ziehungsseite(QWidget* eltern) : QWidget(eltern) {
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     ListeBildschirmhoch(Combo1);
+    DatumsbreiteListe(Combo1);
     LDay = new QLabel(this);
     LDay->setObjectName("LDay");
     LDay->setMinimumWidth(80);

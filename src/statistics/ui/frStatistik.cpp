@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ui/fensterplatz.h"
 #include "app/ui/spaltenbreiten.h"
 #include "statistics/ui/statistik_bausteine.h"
 #include "statistics/ui/statistik_modelle.h"
@@ -35,12 +36,11 @@ constexpr int PanelBreite = PlattenSpalten * PaarBreite + Luecke;
 constexpr int KnopfHoehe = 24;
 constexpr int PanelHoehe = PlattenZeilen * (PlattenHoehe + Luecke) + Luecke + KnopfHoehe + Luecke;
 
-// A period box holds one date per draw; its width must not depend on thousands of items.
+// A period box holds one date per draw.
 QComboBox* ZeitraumBox(const QString& name, QWidget* eltern) {
     auto* box = new QComboBox(eltern);
     box->setObjectName(name);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(10);
+    DatumsbreiteListe(box);
     return box;
 }
 
