@@ -19,3 +19,11 @@ inline CliLauf Cli(const std::vector<std::string>& args) {
     lauf.fehler = fehler.str();
     return lauf;
 }
+
+// The lines of a command's output.
+inline std::vector<std::string> Zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::istringstream in(text);
+    for (std::string zeile; std::getline(in, zeile);) z.push_back(zeile);
+    return z;
+}

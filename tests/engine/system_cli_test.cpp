@@ -8,13 +8,6 @@
 #include "cli_lauf.h"
 
 namespace {
-std::vector<std::string> Zeilen(const std::string& text) {
-    std::vector<std::string> z;
-    std::istringstream in(text);
-    for (std::string zeile; std::getline(in, zeile);) z.push_back(zeile);
-    return z;
-}
-
 std::vector<std::string> Woerter(const std::string& befehl) {
     std::vector<std::string> w;
     std::istringstream in(befehl);

@@ -8,13 +8,6 @@
 
 namespace {
 
-std::vector<std::string> Zeilen(const std::string& text) {
-    std::vector<std::string> z;
-    std::istringstream in(text);
-    for (std::string zeile; std::getline(in, zeile);) z.push_back(zeile);
-    return z;
-}
-
 std::vector<int> Zahlen(const std::string& zeile) {
     std::vector<int> z;
     std::istringstream in(zeile);
