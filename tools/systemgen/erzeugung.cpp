@@ -12,7 +12,9 @@
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
 #include "gruppendesign.h"
+#include "reparatur.h"
 #include "suche.h"
+#include "vierfachpaar.h"
 #include "systems/reihentabellen.h"
 
 namespace systemgen {
@@ -44,28 +46,6 @@ std::string Benannt(const char* methode, const Gruppe& g) {
     std::string name = methode;
     name += g.name;
     return name;
-}
-
-// Small groups on v points: one or several cycles of equal length and up to three fixed points, the
-// cyclic shift alone and together with a multiplier of order 2..6 (largest group first).
-std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen) {
-    std::vector<Gruppe> gruppen;
-    for (int bahnen = 1; bahnen <= hoechstensBahnen; ++bahnen)
-        for (int fest = 0; fest <= 3; ++fest) {
-            const int n = (v - fest) / bahnen;
-            if ((v - fest) % bahnen != 0 || n < 4) continue;
-            for (int ordnung = 6; ordnung >= 2; --ordnung)
-                for (int a = 2; a < n; ++a) {
-                    if (std::gcd(a, n) != 1) continue;
-                    int o = 1;
-                    for (long long x = a; x % n != 1; x = x * a % n) ++o;
-                    if (o != ordnung) continue;
-                    gruppen.push_back(Affin(n, a, bahnen, fest));
-                    break;
-                }
-            gruppen.push_back(Zyklisch(n, bahnen, fest));
-        }
-    return gruppen;
 }
 
 // A design whose row count leaves no room for overlap: tried with small cyclic
@@ -260,6 +240,23 @@ bool FormGueltig(const Reihen& reihen, const quintaro::TSysteme& s) {
     return std::count(benutzt.begin() + 1, benutzt.end(), true) == s.WZ;
 }
 
+namespace {
+// A table that leaves a few subsets open (up to this many) is worth the exact repair.
+constexpr std::int64_t ReparaturAb = 30;
+
+Reihen Repariert(const quintaro::TSysteme& s, const Reihen& reihen, const Vorgaben& vorgaben,
+                 std::mt19937_64& zufall) {
+    Reparaturvorgaben r;
+    r.runden = vorgaben.reparaturRunden;
+    const auto start = std::chrono::steady_clock::now();
+    auto neu = Reparieren(s.WZ, s.RG, s.GA, reihen, r, zufall);
+    const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
+    std::fprintf(stderr, "    Reparatur: unbedeckt %lld -> %lld, %d Umbauten  %7.2f s\n", (long long)Unbedeckt(reihen, s),
+                 (long long)Unbedeckt(neu.reihen, s), neu.umbauten, dauer.count());
+    return neu.reihen;
+}
+}  // namespace
+
 Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgaben,
                   const std::vector<Reihen>& tabellen) {
     if (auto fest = FesteTabelle(index)) return {*fest, "vorgegeben"};
@@ -268,6 +265,13 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
+    if (s.GA == 2 && s.RG == 4 && s.TR == quintaro::Binomial(s.WZ, 2) / 6 + 1)
+        if (auto d = VierfachPaar(s.WZ, s.TR, 3, 2'000'000, zufall)) return {d->reihen, "Vierfachpaar " + d->gruppe};
+    if (const auto& alt = tabellen[std::size_t(index)]; s.GA > 0 && FormGueltig(alt, s)) {
+        const auto u = Unbedeckt(alt, s);
+        if (u > 0 && u <= ReparaturAb)
+            if (auto neu = Repariert(s, alt, vorgaben, zufall); Unbedeckt(neu, s) == 0) return {neu, "Reparatur"};
+    }
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
     if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) == 0) {
         Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
@@ -306,6 +310,10 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     Ueberdeckungssuche fertig(s.WZ, s.RG, t, bestes.reihen, zufall());
     fertig.Nachbessern();
     bestes.reihen = fertig.Ergebnis();
+    if (const auto u = Unbedeckt(bestes.reihen, s); s.GA > 0 && u > 0 && u <= ReparaturAb) {
+        auto neu = Repariert(s, bestes.reihen, vorgaben, zufall);
+        if (Unbedeckt(neu, s) < u) bestes = {neu, bestes.methode + " +Reparatur"};
+    }
     return bestes;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <numeric>
 #include <random>
 #include <set>
 #include <unordered_map>
@@ -77,6 +78,26 @@ Gruppe Produkt(int a, int b) {
     std::string name = "Z";
     name += std::to_string(a) + "xZ" + std::to_string(b);
     return {name, a * b, {p, q}};
+}
+
+std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen) {
+    std::vector<Gruppe> gruppen;
+    for (int bahnen = 1; bahnen <= hoechstensBahnen; ++bahnen)
+        for (int fest = 0; fest <= 3; ++fest) {
+            const int n = (v - fest) / bahnen;
+            if ((v - fest) % bahnen != 0 || n < 4) continue;
+            for (int ordnung = 6; ordnung >= 2; --ordnung)
+                for (int a = 2; a < n; ++a) {
+                    if (std::gcd(a, n) != 1) continue;
+                    int o = 1;
+                    for (long long x = a; x % n != 1; x = x * a % n) ++o;
+                    if (o != ordnung) continue;
+                    gruppen.push_back(Affin(n, a, bahnen, fest));
+                    break;
+                }
+            gruppen.push_back(Zyklisch(n, bahnen, fest));
+        }
+    return gruppen;
 }
 
 namespace {
@@ -210,18 +231,34 @@ private:
 }  // namespace
 
 std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t knotenGrenze,
-                                      std::uint64_t saat) {
+                                      std::uint64_t saat, const Reihen& vorgegeben) {
     const auto m = Modell(k, t, gruppe);
-    ExakteUeberdeckung problem(int(m.tGroesse.size()));
+    // Orbits of the prescribed blocks, and the t-orbits they cover (as often as they like).
+    std::vector<int> gewaehlt;
+    std::vector<bool> erledigt(m.tGroesse.size(), false);
+    for (const auto& b : vorgegeben) {
+        Maske kleinstes = AlsMaske(b);
+        for (const auto& p : m.elemente) kleinstes = std::min(kleinstes, Bild(p, AlsMaske(b)));
+        const auto z = std::find(m.vertreter.begin(), m.vertreter.end(), kleinstes) - m.vertreter.begin();
+        gewaehlt.push_back(int(z));
+        for (int s : m.spalten[std::size_t(z)]) erledigt[std::size_t(s)] = true;
+    }
+    std::vector<int> spalte(m.tGroesse.size(), -1);
+    int spalten = 0;
+    for (std::size_t s = 0; s < spalte.size(); ++s)
+        if (!erledigt[s]) spalte[s] = spalten++;
+    ExakteUeberdeckung problem(spalten);
     std::vector<int> zeilen;
-    for (std::size_t z = 0; z < m.spalten.size(); ++z)
-        if (m.einfach[z]) {
-            problem.Zeile(m.spalten[z]);
-            zeilen.push_back(int(z));
-        }
+    for (std::size_t z = 0; z < m.spalten.size(); ++z) {
+        if (!m.einfach[z]) continue;
+        std::vector<int> s;
+        for (int c : m.spalten[z]) s.push_back(spalte[std::size_t(c)]);
+        if (std::find(s.begin(), s.end(), -1) != s.end()) continue;
+        problem.Zeile(s);
+        zeilen.push_back(int(z));
+    }
     const auto loesung = problem.Loese(knotenGrenze, saat);
     if (!loesung) return std::nullopt;
-    std::vector<int> gewaehlt;
     for (int z : *loesung) gewaehlt.push_back(zeilen[std::size_t(z)]);
     return Ausrollen(m, gewaehlt);
 }

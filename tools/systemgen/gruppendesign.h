@@ -25,12 +25,17 @@ Gruppe Affin(int n, int faktor, int bahnen = 1, int fest = 0);
 // Z_a x Z_b acting regularly on a * b points (point x * b + y).
 Gruppe Produkt(int a, int b);
 
+// Small groups on v points: one to `hoechstensBahnen` cycles of equal length and up to three fixed points, the
+// cyclic shift alone and together with a multiplier of order 2..6 (largest group first).
+std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen);
+
 // All elements of the group, the identity first.
 std::vector<std::vector<int>> Elemente(const Gruppe& gruppe);
 
-// Blocks of a t-(v,k,1) design (values 1..v) invariant under the group, or nothing.
+// Blocks of a t-(v,k,1) design (values 1..v) invariant under the group, or nothing. With `vorgegeben`: the
+// orbits of these blocks are taken, and the other blocks cover every t-subset they leave open exactly once.
 std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t knotenGrenze,
-                                      std::uint64_t saat);
+                                      std::uint64_t saat, const Reihen& vorgegeben = {});
 
 // A covering of all t-subsets by at most `zeilen` blocks (values 1..v) invariant under the group, or nothing.
 std::optional<Reihen> UeberdeckungMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t zeilen,

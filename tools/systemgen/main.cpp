@@ -2,6 +2,7 @@
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
 //             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
+//             [--reparatur RUNDEN]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
 //                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
@@ -104,6 +105,8 @@ int main(int argc, char** argv) {
                 liste.push_back(std::stoi(text.substr(p)));
         } else if (a == "--schritte")
             vorgaben.schritte = std::int64_t(std::stod(wert()) * 1e6);
+        else if (a == "--reparatur")
+            vorgaben.reparaturRunden = std::stoi(wert());
         else if (a == "--bahnen")
             vorgaben.bahnen = true;
         else if (a == "--saat")
@@ -131,7 +134,8 @@ int main(int argc, char** argv) {
             std::fprintf(
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
-                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] | --entry N "
+                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--reparatur RUNDEN] | "
+                "--entry N "
                 "--einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
