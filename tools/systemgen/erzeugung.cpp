@@ -14,6 +14,7 @@
 #include "gruppendesign.h"
 #include "reparatur.h"
 #include "suche.h"
+#include "transversalpunkt.h"
 #include "vierfachpaar.h"
 #include "systems/reihentabellen.h"
 
@@ -251,8 +252,8 @@ Reihen Repariert(const quintaro::TSysteme& s, const Reihen& reihen, const Vorgab
     const auto start = std::chrono::steady_clock::now();
     auto neu = Reparieren(s.WZ, s.RG, s.GA, reihen, r, zufall);
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - start;
-    std::fprintf(stderr, "    Reparatur: unbedeckt %lld -> %lld, %d Umbauten  %7.2f s\n", (long long)Unbedeckt(reihen, s),
-                 (long long)Unbedeckt(neu.reihen, s), neu.umbauten, dauer.count());
+    std::fprintf(stderr, "    Reparatur: unbedeckt %lld -> %lld, %d Umbauten  %7.2f s\n",
+                 (long long)Unbedeckt(reihen, s), (long long)Unbedeckt(neu.reihen, s), neu.umbauten, dauer.count());
     return neu.reihen;
 }
 }  // namespace
@@ -265,8 +266,11 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
+    if (s.GA == 2)
+        if (auto r = TransversalMitPunkt(s.WZ, s.RG, s.TR); r && Unbedeckt(*r, s) == 0)
+            return {*r, "TD(" + std::to_string(s.RG) + "," + std::to_string((s.WZ - 1) / s.RG) + ")+1"};
     if (s.GA == 2 && s.RG == 4 && s.TR == quintaro::Binomial(s.WZ, 2) / 6 + 1)
-        if (auto d = VierfachPaar(s.WZ, s.TR, 3, 2'000'000, zufall)) return {d->reihen, "Vierfachpaar " + d->gruppe};
+        if (auto d = VierfachPaar(s.WZ, s.TR, 8, 4'000'000, zufall)) return {d->reihen, "Vierfachpaar " + d->gruppe};
     if (const auto& alt = tabellen[std::size_t(index)]; s.GA > 0 && FormGueltig(alt, s)) {
         const auto u = Unbedeckt(alt, s);
         if (u > 0 && u <= ReparaturAb)

@@ -134,9 +134,8 @@ int main(int argc, char** argv) {
             std::fprintf(
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
-                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--reparatur RUNDEN] | "
-                "--entry N "
-                "--einlesen TEXTDATEI | "
+                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--reparatur RUNDEN] "
+                "| --entry N --einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
         }

@@ -161,12 +161,14 @@ private:
     }
 
     // Rows holding the open subset `basis`: its members plus k - t further values above `ab`, each bringing at
-    // most `spiel` covered subsets in all. Calls f(row, covered subsets); stops when f returns false.
+    // most `spiel` covered subsets in all. Calls f(row, covered subsets); stops when f returns false. Every
+    // value looked at counts as a search step.
     template <typename F>
-    bool Zeilen(Maske teil, Maske basis, int ab, int spiel, int doppelt, F&& f) const {
+    bool Zeilen(Maske teil, Maske basis, int ab, int spiel, int doppelt, F&& f) {
         if (std::popcount(teil) == k_) return f(teil, doppelt);
         for (int q = ab; q < a_.v(); ++q) {
             if (basis >> q & 1) continue;
+            ++knoten_;
             const int d = doppelt + Doppelt(teil, q);
             if (d > spiel) continue;
             if (!Zeilen(teil | (Maske(1) << q), basis, q + 1, spiel, d, f)) return false;

@@ -20,14 +20,14 @@ struct Auslassung {
 
 // Up to `anzahl` rows of k values out of 1..v (v <= 64) that together with `fest` cover every t-subset except
 // those in `erlassen` and up to `auslassung.anzahl` others, or nothing when there are none or `knotenGrenze`
-// search nodes did not find them. Ties between equally good rows are broken by `saat`.
+// search steps (nodes, and values looked at for the rows) did not find them. Ties between equally good rows are broken by `saat`.
 std::optional<Reihen> Ergaenzen(int v, int k, int t, const Reihen& fest, int anzahl, const Reihen& erlassen,
                                 std::int64_t knotenGrenze, std::uint64_t saat, const Auslassung& auslassung = {});
 
 struct Reparaturvorgaben {
     int runden = 2000;                 // neighbourhoods tried
     int zeilenMin = 6, zeilenMax = 14;  // rows taken out per neighbourhood
-    std::int64_t knoten = 20'000;      // search nodes per neighbourhood
+    std::int64_t knoten = 2'000'000;   // search steps per neighbourhood
 };
 
 struct Reparaturergebnis {
