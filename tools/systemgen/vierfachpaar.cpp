@@ -14,7 +14,7 @@ struct Form {
     Reihen xyZeilen;
 };
 
-Form Formen(int m, int c, bool tauschen, int fest, const std::vector<std::vector<int>>& xyPaare) {
+Form NeueForm(int m, int c, bool tauschen, int fest, const std::vector<std::vector<int>>& xyPaare) {
     const int v = m * c + 2 + fest, x = m * c, y = x + 1;
     std::vector<int> p(static_cast<std::size_t>(v));
     for (int i = 0; i < v; ++i) p[std::size_t(i)] = i < x ? i / m * m + (i % m + 1) % m : i;
@@ -32,25 +32,25 @@ std::vector<Form> Moegliche(int v) {
     for (int m : {8, 4}) {
         if ((v - 2) % m == 0 && (v - 2) / m >= 2) {
             const int c = (v - 2) / m;
-            if (m == 8) formen.push_back(Formen(8, c, false, 0, {{0, 4}}));
+            if (m == 8) formen.push_back(NeueForm(8, c, false, 0, {{0, 4}}));
             if (m == 4) {
-                formen.push_back(Formen(4, c, false, 0, {{0, 4}}));
-                formen.push_back(Formen(4, c, false, 0, {{0, 2}, {4, 6}}));
+                formen.push_back(NeueForm(4, c, false, 0, {{0, 4}}));
+                formen.push_back(NeueForm(4, c, false, 0, {{0, 2}, {4, 6}}));
             }
         }
         if ((v - 3) % m == 0 && (v - 3) / m >= 2) {
             const int c = (v - 3) / m;
-            formen.push_back(m == 8 ? Formen(8, c, true, 1, {{0, 4}}) : Formen(4, c, true, 1, {{0, 2}, {4, 6}}));
+            formen.push_back(m == 8 ? NeueForm(8, c, true, 1, {{0, 4}}) : NeueForm(4, c, true, 1, {{0, 2}, {4, 6}}));
         }
     }
     // Z_3 with four fixed points x, y, a, b: the row {x, y, a, b} and one orbit of three rows through x, y.
     if ((v - 4) % 3 == 0) {
         const int c = (v - 4) / 3, a = 3 * c + 2;
-        formen.push_back(Formen(3, c, false, 2, {{a, a + 1}, {0, 3}}));
+        formen.push_back(NeueForm(3, c, false, 2, {{a, a + 1}, {0, 3}}));
     }
     // Z_2 (x and y fixed or swapped, one more fixed point when v is odd): four rows {x, y, p, p'} over 2-cycles.
     for (bool tauschen : {false, true})
-        formen.push_back(Formen(2, (v - 2 - v % 2) / 2, tauschen, v % 2, {{0, 1}, {2, 3}, {4, 5}, {6, 7}}));
+        formen.push_back(NeueForm(2, (v - 2 - v % 2) / 2, tauschen, v % 2, {{0, 1}, {2, 3}, {4, 5}, {6, 7}}));
     return formen;
 }
 }  // namespace
