@@ -281,7 +281,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
-    if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) == 0) {
+    if (mitGruppe && (vorgaben.nurGruppe || Unbedeckt(mitGruppe->reihen, s) == 0)) {
         Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
         fertig.Nachbessern();
         return {fertig.Ergebnis(), mitGruppe->methode};

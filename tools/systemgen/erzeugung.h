@@ -17,6 +17,7 @@ struct Vorgaben {
     std::int64_t schritte = 5'000'000;  // moves per entry for the tabu search and again for the annealing
     bool bahnen = false;                // also anneal coverings with a cyclic symmetry
     std::optional<Gruppenform> gruppe;  // pair coverings: only this group shape instead of the usual ones
+    bool nurGruppe = false;             // pair coverings: the group annealing's table, without the free search after it
 };
 
 struct Erzeugnis {
