@@ -17,6 +17,7 @@
 #include "transversalpunkt.h"
 #include "vierfachpaar.h"
 #include "systems/reihentabellen.h"
+#include "transversaldesign.h"
 
 namespace systemgen {
 
@@ -74,6 +75,16 @@ std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std:
                 return Erzeugnis{*r, Benannt("Bahnen ", g)};
             }
     return std::nullopt;
+}
+
+// A pair covering by sextuples from a TD(6, q) on 6q of the values and the 9 - q others joined to every group.
+std::optional<Erzeugnis> AusTransversaldesign(const quintaro::TSysteme& s) {
+    if (s.RG != 6 || s.GA != 2 || (s.WZ - 9) % 5 != 0) return std::nullopt;
+    const int q = (s.WZ - 9) / 5;  // 6q + e = WZ with q + e = 9
+    auto reihen = TransversaldesignMitPunkten(q, 9 - q);
+    if (!reihen || reihen->size() > s.TR) return std::nullopt;
+    Auffuellen(*reihen, s.WZ, s.RG, s.TR);
+    return Erzeugnis{*reihen, "TD(6," + std::to_string(q) + ")+" + std::to_string(9 - q)};
 }
 
 // The rows of a table with the values beyond WZ struck and replaced by the smallest values missing from their row.
@@ -264,6 +275,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
+    if (auto d = AusTransversaldesign(s)) return *d;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
     if (s.GA == 2)
@@ -277,7 +289,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
             if (auto neu = Repariert(s, alt, vorgaben, zufall); Unbedeckt(neu, s) == 0) return {neu, "Reparatur"};
     }
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
-    if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) == 0) {
+    if (mitGruppe && (vorgaben.nurGruppe || Unbedeckt(mitGruppe->reihen, s) == 0)) {
         Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
         fertig.Nachbessern();
         return {fertig.Ergebnis(), mitGruppe->methode};

@@ -18,6 +18,7 @@ struct Vorgaben {
     bool bahnen = false;                // also anneal coverings with a cyclic symmetry
     std::optional<Gruppenform> gruppe;  // pair coverings: only this group shape instead of the usual ones
     int reparaturRunden = 300;          // neighbourhoods the exact repair tries on a table with a few subsets open
+    bool nurGruppe = false;             // pair coverings: the group annealing's table, without the free search after it
 };
 
 struct Erzeugnis {

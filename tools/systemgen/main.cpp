@@ -1,7 +1,7 @@
 // systemgen: generates the row tables of the built-in systems and writes them
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
-//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
+//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--nur-gruppe]
 //             [--reparatur RUNDEN]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
@@ -11,6 +11,7 @@
 // subsets uncovered (or the old one is unusable), unless --immer is given.
 // --offen skips entries whose table in the file is already complete; --frisch builds without the other
 // tables of the file (no values struck from a larger table, no start from a smaller one).
+// --nur-gruppe ends a pair covering after the group annealing (to try group shapes quickly).
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -128,14 +129,16 @@ int main(int argc, char** argv) {
                 return 2;
             }
             vorgaben.gruppe = f;
-        } else if (a == "--einlesen")
+        } else if (a == "--nur-gruppe")
+            vorgaben.nurGruppe = true;
+        else if (a == "--einlesen")
             einlesen = wert();
         else {
             std::fprintf(
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
-                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--reparatur RUNDEN] "
-                "| --entry N --einlesen TEXTDATEI | "
+                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--nur-gruppe] "
+                "[--reparatur RUNDEN] | --entry N --einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
         }
