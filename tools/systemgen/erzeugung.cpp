@@ -14,6 +14,7 @@
 #include "gruppendesign.h"
 #include "suche.h"
 #include "systems/reihentabellen.h"
+#include "transversalplan.h"
 
 namespace systemgen {
 
@@ -268,11 +269,22 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
+    if (s.GA == 2 && !vorgaben.gruppe)
+        if (auto d = PaareAusTransversalplan(s, zufall(), vorgaben.schritte); d && Unbedeckt(d->reihen, s) == 0)
+            return *d;
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
     if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) == 0) {
         Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
         fertig.Nachbessern();
         return {fertig.Ergebnis(), mitGruppe->methode};
+    }
+    if (mitGruppe && vorgaben.gruppe) {
+        // A prescribed shape that fell short: the free search goes on from its table, symmetry given up.
+        Ueberdeckungssuche weiter(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
+        weiter.Tabusuche(vorgaben.schritte);
+        weiter.Gluehen(vorgaben.schritte);
+        weiter.Nachbessern();
+        return {weiter.Ergebnis(), mitGruppe->methode + " + Suche"};
     }
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;

@@ -10,6 +10,8 @@
 // subsets uncovered (or the old one is unusable), unless --immer is given.
 // --offen skips entries whose table in the file is already complete; --frisch builds without the other
 // tables of the file (no values struck from a larger table, no start from a smaller one).
+// --gruppe: pair coverings from this group shape only; when it leaves pairs open, the free search goes on
+// from its table.
 #include <chrono>
 #include <cstdio>
 #include <cstring>

@@ -1,0 +1,75 @@
+#include "transversalplan.h"
+
+#include <cstdio>
+
+#include "galoisfeld.h"
+#include "paargluehen.h"
+
+namespace systemgen {
+
+namespace {
+// Rows a group needs at least: each of its q points meets q - 1 + u others, at most 4 in a row, and each
+// of the u points beyond meets the q group points, again at most 4 in a row.
+int ZeilenJeGruppe(int q, int u) {
+    const int plaetze = q * ((q - 1 + u + 3) / 4) + u * ((q + 3) / 4);
+    return (plaetze + 4) / 5;
+}
+
+// Group g of 8 points (values erster..erster+7) and the 3 points beyond: the group's points carry the
+// even-weight vectors of GF(2)^3, each twice, and point j beyond takes two rows, the group's points with
+// coordinate j equal to 0 and to 1. Two even-weight vectors agree in some coordinate, so every pair of the
+// group shares a row, and every point beyond meets every point of the group. 6 rows.
+Reihen AchterGruppeMitDreien(int erster, int jenseits) {
+    static constexpr int gerade[4] = {0b000, 0b011, 0b101, 0b110};
+    Reihen reihen;
+    for (int j = 0; j < 3; ++j)
+        for (int bit = 0; bit <= 1; ++bit) {
+            Reihe r;
+            for (int y = 0; y < 8; ++y)
+                if ((gerade[y / 2] >> j & 1) == bit) r.push_back(erster + y);
+            r.push_back(jenseits + j);
+            reihen.push_back(r);
+        }
+    return reihen;
+}
+}  // namespace
+
+std::optional<Reihen> Transversalplan(int k, int q) {
+    const auto gf = Galoisfeld::Mit(q);
+    if (!gf || k > q) return std::nullopt;
+    Reihen bloecke;
+    for (int a = 0; a < q; ++a)
+        for (int b = 0; b < q; ++b) {
+            Reihe r;
+            for (int i = 0; i < k; ++i) r.push_back(i * q + gf->Plus(a, gf->Mal(b, i)) + 1);
+            bloecke.push_back(r);
+        }
+    return bloecke;
+}
+
+std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, std::uint64_t saat,
+                                                 std::int64_t schritte) {
+    if (s.RG != 5 || s.GA != 2) return std::nullopt;
+    for (int q = s.WZ / 5; q >= 5; --q) {
+        const int u = s.WZ - 5 * q;
+        const auto plan = Transversalplan(5, q);
+        if (!plan || u > q || int(plan->size()) + 5 * ZeilenJeGruppe(q, u) > int(s.TR)) continue;
+        char name[32];
+        std::snprintf(name, sizeof name, "TD(5,%d)+%d", q, u);
+        if (q == 8 && u == 3) {
+            Reihen reihen = *plan;
+            for (int g = 0; g < 5; ++g)
+                for (auto& r : AchterGruppeMitDreien(8 * g + 1, 41)) reihen.push_back(r);
+            reihen.push_back({1, 2, 41, 42, 43});  // the pairs of the points beyond
+            Ordnen(reihen);
+            Auffuellen(reihen, s.WZ, s.RG, s.TR);
+            return Erzeugnis{reihen, name};
+        }
+        Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(plan->size()), Gruppenform{1, s.WZ, 0, 0}, saat, *plan);
+        fuellung.Gluehen(schritte);
+        return Erzeugnis{fuellung.Ergebnis(), std::string(name) + " Gluehen"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace systemgen

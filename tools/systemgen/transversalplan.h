@@ -1,0 +1,23 @@
+#pragma once
+// Pair coverings by quintuples built on a transversal design TD(5,q) over GF(q): its q² blocks
+// {(i, a + b·x_i) : i = 0..4} (a, b in GF(q), x_0..x_4 distinct) hold every pair of points from two
+// different groups exactly once. Left to cover are the pairs inside each group of q points and those of
+// the u = v - 5q points beyond the groups, with each other and with the groups.
+#include <cstdint>
+#include <optional>
+
+#include "erzeugung.h"
+
+namespace systemgen {
+
+// The q² blocks of a TD(k,q), k <= q, q a prime power; point i*q + y + 1 is element y of group i.
+std::optional<Reihen> Transversalplan(int k, int q);
+
+// A covering of the pairs of 1..WZ by TR quintuples from a TD(5,q) and its groups, or nothing when no
+// TD leaves its groups rows enough. Groups of 8 with 3 points beyond are covered by a fixed scheme, other
+// groups by the pair annealing around the fixed TD blocks (`schritte` moves); the result may leave pairs
+// open then.
+std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, std::uint64_t saat,
+                                                 std::int64_t schritte);
+
+}  // namespace systemgen
