@@ -168,7 +168,8 @@ std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, cons
 
 // Group shapes for a pair covering of v points by `zeilen` rows: first one cycle of v - f points with
 // f = 1..3 fixed points and up to 8 free rows; then Z_m on c >= 2 copies with f <= 8 fixed points,
-// 5 <= m <= 15, and as many base rows as leave 2..16 free rows (the fixed points need some).
+// 5 <= m <= 15, and as many base rows as leave 2..16 free rows (the fixed points need some), or without
+// fixed points none at all.
 std::vector<Gruppenform> Paarformen(int v, int zeilen) {
     std::vector<Gruppenform> formen;
     for (int f = 1; f <= 3; ++f)
@@ -180,7 +181,7 @@ std::vector<Gruppenform> Paarformen(int v, int zeilen) {
             for (int basis = zeilen / m; basis >= 1; --basis) {
                 const int frei = zeilen - basis * m;
                 if (frei > 16) break;
-                if (frei >= 2) formen.push_back({m, (v - f) / m, f, basis});
+                if (frei >= 2 || (frei == 0 && f == 0)) formen.push_back({m, (v - f) / m, f, basis});
             }
         }
     return formen;
