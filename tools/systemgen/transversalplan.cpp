@@ -8,10 +8,10 @@
 namespace systemgen {
 
 namespace {
-// Rows a group needs at least: each of its q points meets q - 1 + u others, at most 4 in a row, and each
-// of the u points beyond meets the q group points, again at most 4 in a row.
-int ZeilenJeGruppe(int q, int u) {
-    const int plaetze = q * ((q - 1 + u + 3) / 4) + u * ((q + 3) / 4);
+// Rows besides the TD's that the v = 5q + u points need at least: a point of a group meets its q - 1 + u
+// partners, a point beyond its 5q + u - 1 partners, at most 4 in a row.
+int ZeilenNebenDemPlan(int q, int u) {
+    const int plaetze = 5 * q * ((q - 1 + u + 3) / 4) + u * ((5 * q + u - 1 + 3) / 4);
     return (plaetze + 4) / 5;
 }
 
@@ -53,7 +53,7 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
     for (int q = s.WZ / 5; q >= 5; --q) {
         const int u = s.WZ - 5 * q;
         const auto plan = Transversalplan(5, q);
-        if (!plan || u > q || int(plan->size()) + 5 * ZeilenJeGruppe(q, u) > int(s.TR)) continue;
+        if (!plan || u > q || int(plan->size()) + ZeilenNebenDemPlan(q, u) > int(s.TR)) continue;
         char name[32];
         std::snprintf(name, sizeof name, "TD(5,%d)+%d", q, u);
         if (q == 8 && u == 3) {
@@ -67,6 +67,7 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
         }
         Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(plan->size()), Gruppenform{1, s.WZ, 0, 0}, saat, *plan);
         fuellung.Gluehen(schritte);
+        std::fprintf(stderr, "    %-20s unbedeckt %4lld\n", name, (long long)fuellung.Unbedeckt());
         return Erzeugnis{fuellung.Ergebnis(), std::string(name) + " Gluehen"};
     }
     return std::nullopt;
