@@ -38,8 +38,8 @@ std::optional<Reihen> Transversalplan(int k, int q) {
     const auto gf = Galoisfeld::Mit(q);
     if (!gf || k > q) return std::nullopt;
     Reihen bloecke;
-    for (int a = 0; a < q; ++a)
-        for (int b = 0; b < q; ++b) {
+    for (int b = 0; b < q; ++b)
+        for (int a = 0; a < q; ++a) {
             Reihe r;
             for (int i = 0; i < k; ++i) r.push_back(i * q + gf->Plus(a, gf->Mal(b, i)) + 1);
             bloecke.push_back(r);
@@ -50,10 +50,12 @@ std::optional<Reihen> Transversalplan(int k, int q) {
 std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, std::uint64_t saat,
                                                  std::int64_t schritte) {
     if (s.RG != 5 || s.GA != 2) return std::nullopt;
+    std::optional<Erzeugnis> bestes;
+    std::int64_t wenigste = -1;
     for (int q = s.WZ / 5; q >= 5; --q) {
         const int u = s.WZ - 5 * q;
         const auto plan = Transversalplan(5, q);
-        if (!plan || u > q || int(plan->size()) + ZeilenNebenDemPlan(q, u) > int(s.TR)) continue;
+        if (!plan || u > 2 * q || int(plan->size()) + ZeilenNebenDemPlan(q, u) > int(s.TR)) continue;
         char name[32];
         std::snprintf(name, sizeof name, "TD(5,%d)+%d", q, u);
         if (q == 8 && u == 3) {
@@ -65,12 +67,21 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
             Auffuellen(reihen, s.WZ, s.RG, s.TR);
             return Erzeugnis{reihen, name};
         }
-        Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(plan->size()), Gruppenform{1, s.WZ, 0, 0}, saat, *plan);
-        fuellung.Gluehen(schritte);
-        std::fprintf(stderr, "    %-20s unbedeckt %4lld\n", name, (long long)fuellung.Unbedeckt());
-        return Erzeugnis{fuellung.Ergebnis(), std::string(name) + " Gluehen"};
+        // All TD blocks fixed, then those of one parallel class (the last q, b = q - 1) left to the annealing.
+        for (int frei = 0; frei <= q && wenigste != 0; frei += q) {
+            const Reihen feste(plan->begin(), plan->end() - frei);
+            Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(feste.size()), Gruppenform{1, s.WZ, 0, 0}, saat++,
+                                 feste);
+            fuellung.Gluehen(schritte);
+            std::fprintf(stderr, "    %-20s %2d frei unbedeckt %4lld\n", name, frei, (long long)fuellung.Unbedeckt());
+            if (wenigste < 0 || fuellung.Unbedeckt() < wenigste) {
+                wenigste = fuellung.Unbedeckt();
+                bestes = Erzeugnis{fuellung.Ergebnis(), std::string(name) + (frei > 0 ? "-1 Gluehen" : " Gluehen")};
+            }
+        }
+        if (wenigste == 0) break;
     }
-    return std::nullopt;
+    return bestes;
 }
 
 }  // namespace systemgen
