@@ -55,7 +55,7 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
     for (int q = s.WZ / 5; q >= 5; --q) {
         const int u = s.WZ - 5 * q;
         const auto plan = Transversalplan(5, q);
-        if (!plan || u > 2 * q || int(plan->size()) + ZeilenNebenDemPlan(q, u) > int(s.TR)) continue;
+        if (!plan || u > 3 * q || int(plan->size()) + ZeilenNebenDemPlan(q, u) > int(s.TR)) continue;
         char name[32];
         std::snprintf(name, sizeof name, "TD(5,%d)+%d", q, u);
         if (q == 8 && u == 3) {
@@ -67,8 +67,9 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
             Auffuellen(reihen, s.WZ, s.RG, s.TR);
             return Erzeugnis{reihen, name};
         }
-        // All TD blocks fixed, then those of one parallel class (the last q, b = q - 1) left to the annealing.
-        for (int frei = 0; frei <= q && wenigste != 0; frei += q) {
+        // All TD blocks fixed, then those of one and of two parallel classes (the last ones) left to the
+        // annealing.
+        for (int frei = 0; frei <= 2 * q && wenigste != 0; frei += q) {
             const Reihen feste(plan->begin(), plan->end() - frei);
             Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(feste.size()), Gruppenform{1, s.WZ, 0, 0}, saat++,
                                  feste);
@@ -76,7 +77,9 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
             std::fprintf(stderr, "    %-20s %2d frei unbedeckt %4lld\n", name, frei, (long long)fuellung.Unbedeckt());
             if (wenigste < 0 || fuellung.Unbedeckt() < wenigste) {
                 wenigste = fuellung.Unbedeckt();
-                bestes = Erzeugnis{fuellung.Ergebnis(), std::string(name) + (frei > 0 ? "-1 Gluehen" : " Gluehen")};
+                char methode[48];  // "-1": one parallel class left to the annealing
+                std::snprintf(methode, sizeof methode, frei > 0 ? "%s-%d Gluehen" : "%s Gluehen", name, frei / q);
+                bestes = Erzeugnis{fuellung.Ergebnis(), methode};
             }
         }
         if (wenigste == 0) break;
