@@ -67,9 +67,9 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
             Auffuellen(reihen, s.WZ, s.RG, s.TR);
             return Erzeugnis{reihen, name};
         }
-        // All TD blocks fixed, then those of one and of two parallel classes (the last ones) left to the
+        // All TD blocks fixed, then those of one, two and three parallel classes (the last ones) left to the
         // annealing.
-        for (int frei = 0; frei <= 2 * q && wenigste != 0; frei += q) {
+        for (int frei = 0; frei <= 3 * q && wenigste != 0; frei += q) {
             const Reihen feste(plan->begin(), plan->end() - frei);
             Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(feste.size()), Gruppenform{1, s.WZ, 0, 0}, saat++,
                                  feste);
