@@ -1,5 +1,6 @@
 #include "transversalplan.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "galoisfeld.h"
@@ -67,12 +68,12 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
             Auffuellen(reihen, s.WZ, s.RG, s.TR);
             return Erzeugnis{reihen, name};
         }
-        // All TD blocks fixed, then those of one, two and three parallel classes (the last ones) left to the
-        // annealing.
-        for (int frei = 0; frei <= 3 * q && wenigste != 0; frei += q) {
+        // All TD blocks fixed, then those of one to four parallel classes (the last ones, one class always
+        // kept) left to the annealing; each case with a seed of its own.
+        for (int frei = 0; frei <= std::min(4, q - 1) * q && wenigste != 0; frei += q) {
             const Reihen feste(plan->begin(), plan->end() - frei);
-            Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(feste.size()), Gruppenform{1, s.WZ, 0, 0}, saat++,
-                                 feste);
+            Paargluehen fuellung(s.WZ, s.RG, int(s.TR) - int(feste.size()), Gruppenform{1, s.WZ, 0, 0},
+                                 saat + std::uint64_t(1000 * q + frei), feste);
             fuellung.Gluehen(schritte);
             std::fprintf(stderr, "    %-20s %2d frei unbedeckt %4lld\n", name, frei, (long long)fuellung.Unbedeckt());
             if (wenigste < 0 || fuellung.Unbedeckt() < wenigste) {

@@ -16,8 +16,9 @@ std::optional<Reihen> Transversalplan(int k, int q);
 
 // A covering of the pairs of 1..WZ by TR quintuples from a TD(5,q) with at most 3q points beyond, or
 // nothing when no q leaves rows enough for the rest. Groups of 8 with 3 points beyond are covered by a
-// fixed scheme, other cases by the pair annealing around the fixed TD blocks (`schritte` moves per q,
-// largest q first, until one is complete); the best may leave pairs open.
+// fixed scheme, other cases by the pair annealing around the fixed TD blocks, or all but a few parallel
+// classes of them (`schritte` moves per case, largest q first, until one is complete); the best may leave
+// pairs open.
 std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, std::uint64_t saat,
                                                  std::int64_t schritte);
 
