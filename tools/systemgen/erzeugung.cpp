@@ -18,6 +18,7 @@
 #include "vierfachpaar.h"
 #include "systems/reihentabellen.h"
 #include "transversaldesign.h"
+#include "transversalplan.h"
 
 namespace systemgen {
 
@@ -159,7 +160,8 @@ std::optional<Reihen> StartAusKleinererTabelle(const quintaro::TSysteme& s, cons
 
 // Group shapes for a pair covering of v points by `zeilen` rows: first one cycle of v - f points with
 // f = 1..3 fixed points and up to 8 free rows; then Z_m on c >= 2 copies with f <= 8 fixed points,
-// 5 <= m <= 15, and as many base rows as leave 2..16 free rows (the fixed points need some).
+// 5 <= m <= 15, and as many base rows as leave 2..16 free rows (the fixed points need some), or without
+// fixed points none at all.
 std::vector<Gruppenform> Paarformen(int v, int zeilen) {
     std::vector<Gruppenform> formen;
     for (int f = 1; f <= 3; ++f)
@@ -171,7 +173,7 @@ std::vector<Gruppenform> Paarformen(int v, int zeilen) {
             for (int basis = zeilen / m; basis >= 1; --basis) {
                 const int frei = zeilen - basis * m;
                 if (frei > 16) break;
-                if (frei >= 2) formen.push_back({m, (v - f) / m, f, basis});
+                if (frei >= 2 || (frei == 0 && f == 0)) formen.push_back({m, (v - f) / m, f, basis});
             }
         }
     return formen;
@@ -288,11 +290,22 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (u > 0 && u <= ReparaturAb)
             if (auto neu = Repariert(s, alt, vorgaben, zufall); Unbedeckt(neu, s) == 0) return {neu, "Reparatur"};
     }
+    if (s.GA == 2 && !vorgaben.gruppe)
+        if (auto d = PaareAusTransversalplan(s, zufall(), vorgaben.schritte); d && Unbedeckt(d->reihen, s) == 0)
+            return *d;
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
     if (mitGruppe && (vorgaben.nurGruppe || Unbedeckt(mitGruppe->reihen, s) == 0)) {
         Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
         fertig.Nachbessern();
         return {fertig.Ergebnis(), mitGruppe->methode};
+    }
+    if (mitGruppe && vorgaben.gruppe) {
+        // A prescribed shape that fell short: the free search goes on from its table, symmetry given up.
+        Ueberdeckungssuche weiter(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
+        weiter.Tabusuche(vorgaben.schritte);
+        weiter.Gluehen(vorgaben.schritte);
+        weiter.Nachbessern();
+        return {weiter.Ergebnis(), mitGruppe->methode + " + Suche"};
     }
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;

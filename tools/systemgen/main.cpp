@@ -12,6 +12,8 @@
 // --offen skips entries whose table in the file is already complete; --frisch builds without the other
 // tables of the file (no values struck from a larger table, no start from a smaller one).
 // --nur-gruppe ends a pair covering after the group annealing (to try group shapes quickly).
+// --gruppe: pair coverings from this group shape only; when it leaves pairs open, the free search goes on
+// from its table.
 #include <chrono>
 #include <cstdio>
 #include <cstring>

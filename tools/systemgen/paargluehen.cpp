@@ -11,8 +11,13 @@ std::string Gruppenform::Name() const {
     return name + " " + std::to_string(basis);
 }
 
-Paargluehen::Paargluehen(int v, int k, int zeilen, const Gruppenform& form, std::uint64_t saat)
+Paargluehen::Paargluehen(int v, int k, int zeilen, const Gruppenform& form, std::uint64_t saat,
+                         const Reihen& feste)
     : v_(v), k_(k), m_(form.m), basis_(form.basis), festAb_(form.m * form.c), zufall_(saat) {
+    for (const auto& r : feste) {
+        feste_.emplace_back();
+        for (int w : r) feste_.back().push_back(std::uint8_t(w - 1));
+    }
     std::vector<std::vector<std::uint8_t>> start;
     const int frei = zeilen - basis_ * m_;
     for (int z = 0; z < basis_ + frei; ++z) {
@@ -34,6 +39,9 @@ void Paargluehen::Zurueck(const std::vector<std::vector<std::uint8_t>>& reihen) 
             stelle_[std::size_t(a * v_ + b)] = int(offen_.size());
             offen_.push_back(a * v_ + b);
         }
+    for (const auto& r : feste_)
+        for (std::size_t i = 0; i < r.size(); ++i)
+            for (std::size_t j = i + 1; j < r.size(); ++j) Zaehle(r[i], r[j], +1);
     for (int z = 0; z < int(reihen_.size()); ++z)
         for (int g = 0; g < Bilder(z); ++g)
             for (int i = 0; i < k_; ++i)
@@ -150,6 +158,12 @@ void Paargluehen::Gluehen(std::int64_t schritte) {
 
 Reihen Paargluehen::Ergebnis() const {
     Reihen ergebnis;
+    for (const auto& f : feste_) {
+        Reihe r;
+        for (int w : f) r.push_back(w + 1);
+        std::sort(r.begin(), r.end());
+        ergebnis.push_back(r);
+    }
     for (int z = 0; z < int(reihen_.size()); ++z)
         for (int g = 0; g < Bilder(z); ++g) {
             Reihe r;

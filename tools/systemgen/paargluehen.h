@@ -23,8 +23,9 @@ struct Gruppenform {
 
 class Paargluehen {
 public:
-    // `zeilen` rows of k values out of 1..v (v = form.m * form.c + form.f), started at random.
-    Paargluehen(int v, int k, int zeilen, const Gruppenform& form, std::uint64_t saat);
+    // `zeilen` rows of k values out of 1..v (v = form.m * form.c + form.f), started at random. `feste` rows
+    // (values 1..v) count towards the cover but are never changed; they come first in the result.
+    Paargluehen(int v, int k, int zeilen, const Gruppenform& form, std::uint64_t saat, const Reihen& feste = {});
 
     // Anneals for at most `schritte` moves or until every pair is covered; ends in the best state seen.
     void Gluehen(std::int64_t schritte);
@@ -43,7 +44,7 @@ private:
     void Zurueck(const std::vector<std::vector<std::uint8_t>>& reihen);
 
     int v_, k_, m_, basis_, festAb_;
-    std::vector<std::vector<std::uint8_t>> reihen_;
+    std::vector<std::vector<std::uint8_t>> reihen_, feste_;
     std::vector<std::uint16_t> zaehler_;  // per pair a * v + b, a < b
     std::vector<int> offen_, stelle_;     // uncovered pairs, and each pair's place in that list
     std::mt19937_64 zufall_;

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <utility>
+
+#include "galoisfeld.h"
+#include "transversalplan.h"
+
+using namespace systemgen;
+
+namespace {
+// How often each pair of values lies in a row.
+std::map<std::pair<int, int>, int> Paare(const Reihen& reihen) {
+    std::map<std::pair<int, int>, int> n;
+    for (const auto& r : reihen)
+        for (std::size_t i = 0; i < r.size(); ++i)
+            for (std::size_t j = i + 1; j < r.size(); ++j) ++n[{std::min(r[i], r[j]), std::max(r[i], r[j])}];
+    return n;
+}
+}  // namespace
+
+TEST(Galoisfeld, IsAFieldForPrimePowersOnly) {
+    for (int q : {2, 4, 5, 7, 8, 9, 16, 25, 27}) {
+        const auto f = Galoisfeld::Mit(q);
+        ASSERT_TRUE(f) << q;
+        for (int a = 0; a < q; ++a) {
+            EXPECT_EQ(f->Plus(a, 0), a) << q;
+            EXPECT_EQ(f->Mal(a, 1), a) << q;
+            int inverse = 0;
+            for (int b = 0; b < q; ++b) {
+                inverse += f->Mal(a, b) == 1;
+                for (int c = 0; c < q; ++c) {
+                    EXPECT_EQ(f->Mal(a, f->Plus(b, c)), f->Plus(f->Mal(a, b), f->Mal(a, c))) << q;
+                    EXPECT_EQ(f->Mal(f->Mal(a, b), c), f->Mal(a, f->Mal(b, c))) << q;
+                }
+            }
+            EXPECT_EQ(inverse, a == 0 ? 0 : 1) << q << " " << a;
+        }
+    }
+    for (int q : {0, 1, 6, 10, 12, 256}) EXPECT_FALSE(Galoisfeld::Mit(q)) << q;
+}
+
+TEST(Transversalplan, HoldsEveryPairFromTwoGroupsOnceAndNoneInsideAGroup) {
+    for (int q : {5, 7, 8, 9}) {
+        const auto plan = Transversalplan(5, q);
+        ASSERT_TRUE(plan) << q;
+        EXPECT_EQ(plan->size(), std::size_t(q * q));
+        const auto paare = Paare(*plan);
+        EXPECT_EQ(paare.size(), std::size_t(10 * q * q)) << q;
+        for (const auto& [paar, n] : paare) {
+            EXPECT_EQ(n, 1) << q;
+            EXPECT_NE((paar.first - 1) / q, (paar.second - 1) / q) << q;
+        }
+        // The last q blocks form a parallel class: every point once.
+        std::set<int> klasse;
+        for (auto r = plan->end() - q; r != plan->end(); ++r) klasse.insert(r->begin(), r->end());
+        EXPECT_EQ(klasse.size(), std::size_t(5 * q)) << q;
+    }
+    EXPECT_FALSE(Transversalplan(6, 5));
+    EXPECT_FALSE(Transversalplan(5, 6));
+}
+
+TEST(Transversalplan, EightsWithThreePointsBeyondCoverAllPairsOf43In95Rows) {
+    const quintaro::TSysteme s{5, 43, 2, 95};
+    const auto d = PaareAusTransversalplan(s, 1, 0);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->reihen.size(), 95u);
+    EXPECT_EQ(Paare(d->reihen).size(), std::size_t(43 * 42 / 2));
+}
