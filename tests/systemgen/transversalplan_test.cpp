@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "galoisfeld.h"
+#include "transversaldesign.h"
 #include "transversalplan.h"
 
 using namespace systemgen;
@@ -41,9 +42,9 @@ TEST(Galoisfeld, IsAFieldForPrimePowersOnly) {
     for (int q : {0, 1, 6, 10, 12, 256}) EXPECT_FALSE(Galoisfeld::Mit(q)) << q;
 }
 
-TEST(Transversalplan, HoldsEveryPairFromTwoGroupsOnceAndNoneInsideAGroup) {
+TEST(Transversaldesign, HoldsEveryPairFromTwoGroupsOnceAndNoneInsideAGroup) {
     for (int q : {5, 7, 8, 9}) {
-        const auto plan = Transversalplan(5, q);
+        const auto plan = Transversaldesign(5, q);
         ASSERT_TRUE(plan) << q;
         EXPECT_EQ(plan->size(), std::size_t(q * q));
         const auto paare = Paare(*plan);
@@ -57,8 +58,8 @@ TEST(Transversalplan, HoldsEveryPairFromTwoGroupsOnceAndNoneInsideAGroup) {
         for (auto r = plan->end() - q; r != plan->end(); ++r) klasse.insert(r->begin(), r->end());
         EXPECT_EQ(klasse.size(), std::size_t(5 * q)) << q;
     }
-    EXPECT_FALSE(Transversalplan(6, 5));
-    EXPECT_FALSE(Transversalplan(5, 6));
+    EXPECT_FALSE(Transversaldesign(6, 5));
+    EXPECT_FALSE(Transversaldesign(5, 6));
 }
 
 TEST(Transversalplan, EightsWithThreePointsBeyondCoverAllPairsOf43In95Rows) {
@@ -67,4 +68,22 @@ TEST(Transversalplan, EightsWithThreePointsBeyondCoverAllPairsOf43In95Rows) {
     ASSERT_TRUE(d);
     EXPECT_EQ(d->reihen.size(), 95u);
     EXPECT_EQ(Paare(d->reihen).size(), std::size_t(43 * 42 / 2));
+}
+
+TEST(Transversaldesign, WithPointsAddedCoversEveryPairInExactlyTheRowsAsked) {
+    struct Fall {
+        int v, k, zeilen;
+        const char* methode;
+    };
+    // TD(6,7) + 2 and TD(6,8) + 1: every group with the added values in 3 rows; TD(4,11) + 1: in 12 rows.
+    for (const Fall& f : {Fall{44, 6, 67, "TD(6,7)+2"}, Fall{49, 6, 82, "TD(6,8)+1"}, Fall{45, 4, 169, "TD(4,11)+1"}}) {
+        const auto d = TransversalMitPunkten(f.v, f.k, f.zeilen);
+        ASSERT_TRUE(d) << f.v;
+        EXPECT_EQ(d->methode, f.methode);
+        EXPECT_EQ(d->reihen.size(), std::size_t(f.zeilen)) << f.v;
+        EXPECT_EQ(Paare(d->reihen).size(), std::size_t(f.v * (f.v - 1) / 2)) << f.v;
+        for (const auto& r : d->reihen) EXPECT_TRUE(r.front() >= 1 && r.back() <= f.v) << f.v;
+    }
+    // One row fewer leaves no even share for the groups.
+    EXPECT_FALSE(TransversalMitPunkten(44, 6, 66));
 }

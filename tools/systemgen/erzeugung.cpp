@@ -14,7 +14,6 @@
 #include "gruppendesign.h"
 #include "reparatur.h"
 #include "suche.h"
-#include "transversalpunkt.h"
 #include "vierfachpaar.h"
 #include "systems/reihentabellen.h"
 #include "transversaldesign.h"
@@ -76,16 +75,6 @@ std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std:
                 return Erzeugnis{*r, Benannt("Bahnen ", g)};
             }
     return std::nullopt;
-}
-
-// A pair covering by sextuples from a TD(6, q) on 6q of the values and the 9 - q others joined to every group.
-std::optional<Erzeugnis> AusTransversaldesign(const quintaro::TSysteme& s) {
-    if (s.RG != 6 || s.GA != 2 || (s.WZ - 9) % 5 != 0) return std::nullopt;
-    const int q = (s.WZ - 9) / 5;  // 6q + e = WZ with q + e = 9
-    auto reihen = TransversaldesignMitPunkten(q, 9 - q);
-    if (!reihen || reihen->size() > s.TR) return std::nullopt;
-    Auffuellen(*reihen, s.WZ, s.RG, s.TR);
-    return Erzeugnis{*reihen, "TD(6," + std::to_string(q) + ")+" + std::to_string(9 - q)};
 }
 
 // The rows of a table with the values beyond WZ struck and replaced by the smallest values missing from their row.
@@ -277,12 +266,11 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
-    if (auto d = AusTransversaldesign(s)) return *d;
+    if (s.GA == 2)
+        if (auto d = TransversalMitPunkten(s.WZ, s.RG, s.TR); d && Unbedeckt(d->reihen, s) == 0)
+            return {d->reihen, d->methode};
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
-    if (s.GA == 2)
-        if (auto r = TransversalMitPunkt(s.WZ, s.RG, s.TR); r && Unbedeckt(*r, s) == 0)
-            return {*r, "TD(" + std::to_string(s.RG) + "," + std::to_string((s.WZ - 1) / s.RG) + ")+1"};
     if (s.GA == 2 && s.RG == 4 && s.TR == quintaro::Binomial(s.WZ, 2) / 6 + 1)
         if (auto d = VierfachPaar(s.WZ, s.TR, 8, 4'000'000, zufall)) return {d->reihen, "Vierfachpaar " + d->gruppe};
     if (const auto& alt = tabellen[std::size_t(index)]; s.GA > 0 && FormGueltig(alt, s)) {

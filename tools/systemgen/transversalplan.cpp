@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "galoisfeld.h"
 #include "paargluehen.h"
+#include "transversaldesign.h"
 
 namespace systemgen {
 
@@ -35,19 +35,6 @@ Reihen AchterGruppeMitDreien(int erster, int jenseits) {
 }
 }  // namespace
 
-std::optional<Reihen> Transversalplan(int k, int q) {
-    const auto gf = Galoisfeld::Mit(q);
-    if (!gf || k > q) return std::nullopt;
-    Reihen bloecke;
-    for (int b = 0; b < q; ++b)
-        for (int a = 0; a < q; ++a) {
-            Reihe r;
-            for (int i = 0; i < k; ++i) r.push_back(i * q + gf->Plus(a, gf->Mal(b, i)) + 1);
-            bloecke.push_back(r);
-        }
-    return bloecke;
-}
-
 std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, std::uint64_t saat,
                                                  std::int64_t schritte) {
     if (s.RG != 5 || s.GA != 2) return std::nullopt;
@@ -55,7 +42,7 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
     std::int64_t wenigste = -1;
     for (int q = s.WZ / 5; q >= 5; --q) {
         const int u = s.WZ - 5 * q;
-        const auto plan = Transversalplan(5, q);
+        const auto plan = Transversaldesign(5, q);
         if (!plan || u > 3 * q || int(plan->size()) + ZeilenNebenDemPlan(q, u) > int(s.TR)) continue;
         char name[32];
         std::snprintf(name, sizeof name, "TD(5,%d)+%d", q, u);

@@ -10,10 +10,6 @@
 
 namespace systemgen {
 
-// The q² blocks of a TD(k,q), k <= q, q a prime power; point i*q + y + 1 is element y of group i. The
-// blocks of one b, q in a row, form a parallel class.
-std::optional<Reihen> Transversalplan(int k, int q);
-
 // A covering of the pairs of 1..WZ by TR quintuples from a TD(5,q) with at most 3q points beyond, or
 // nothing when no q leaves rows enough for the rest. Groups of 8 with 3 points beyond are covered by a
 // fixed scheme, other cases by the pair annealing around the fixed TD blocks, or all but a few parallel
