@@ -12,8 +12,10 @@
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
 #include "gruppendesign.h"
+#include "steinersysteme.h"
 #include "suche.h"
 #include "systems/reihentabellen.h"
+#include "tripel_durch_quadrupel.h"
 
 namespace systemgen {
 
@@ -92,6 +94,38 @@ std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std:
                 Auffuellen(*r, s.WZ, s.RG, s.TR);
                 return Erzeugnis{*r, Benannt("Bahnen ", g)};
             }
+    return std::nullopt;
+}
+
+// Triples by quadruples on 13 points in 78 rows (the Schoenheim bound): the exact cover over the cyclic
+// STS(13). The row order of the first try (saat 1) leads to a cover within about a minute.
+std::optional<Erzeugnis> QuadrupelAus13(const quintaro::TSysteme& s) {
+    if (s.RG != 4 || s.GA != 3 || s.WZ != 13 || s.TR != 78) return std::nullopt;
+    for (std::uint64_t saat = 1; saat <= 3; ++saat)
+        if (auto r = QuadrupelUeberTripelsystem(13, ZyklischesTripelsystem13(), 2'000'000'000, saat))
+            return Erzeugnis{*r, "STS(13) doppelt"};
+    return std::nullopt;
+}
+
+// Triples of 24 points by 6-sets: the S(3,6,22) derived from the octads covers the triples of 1..22, and
+// the quadruples of a pair covering of 1..22 (the table of that entry), each joined with 23 and 24, cover
+// every triple through 23 or 24. Leaves as many triples open as that pair covering leaves pairs, twice over.
+std::optional<Erzeugnis> SteinerUndZweiPunkte(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
+    if (s.RG != 6 || s.GA != 3 || s.WZ != 24) return std::nullopt;
+    const auto steiner = Abgeleitet(Oktaden(), {23, 24});
+    const auto& systeme = quintaro::EingebauteSysteme();
+    for (std::size_t j = 0; j < systeme.size(); ++j) {
+        const auto& g = systeme[j];
+        if (g.RG != 4 || g.GA != 2 || g.WZ != 22 || steiner.size() + g.TR != s.TR || !FormGueltig(tabellen[j], g))
+            continue;
+        Reihen reihen = steiner;
+        for (auto r : tabellen[j]) {
+            r.push_back(23);
+            r.push_back(24);
+            reihen.push_back(r);
+        }
+        return Erzeugnis{reihen, "S(3,6,22)+Tab." + std::to_string(j)};
+    }
     return std::nullopt;
 }
 
@@ -266,6 +300,9 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
+    if (auto d = QuadrupelAus13(s)) return *d;
+    const auto steiner = SteinerUndZweiPunkte(s, tabellen);
+    if (steiner && Unbedeckt(steiner->reihen, s) == 0) return *steiner;
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
@@ -277,7 +314,8 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
-    auto start = s.GA > 0 ? StartAusGroessererTabelle(s, tabellen) : std::nullopt;
+    auto start = steiner ? std::optional<Reihen>(steiner->reihen) : std::nullopt;
+    if (!start && s.GA > 0) start = StartAusGroessererTabelle(s, tabellen);
     if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
     if (s.GA > 0) {
