@@ -12,6 +12,7 @@
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
 #include "gruppendesign.h"
+#include "paare_durch_quadrupel22.h"
 #include "steinersysteme.h"
 #include "suche.h"
 #include "systems/reihentabellen.h"
@@ -108,25 +109,20 @@ std::optional<Erzeugnis> QuadrupelAus13(const quintaro::TSysteme& s) {
 }
 
 // Triples of 24 points by 6-sets: the S(3,6,22) derived from the octads covers the triples of 1..22, and
-// the quadruples of a pair covering of 1..22 (the table of that entry), each joined with 23 and 24, cover
-// every triple through 23 or 24. Leaves as many triples open as that pair covering leaves pairs, twice over.
-std::optional<Erzeugnis> SteinerUndZweiPunkte(const quintaro::TSysteme& s, const std::vector<Reihen>& tabellen) {
-    if (s.RG != 6 || s.GA != 3 || s.WZ != 24) return std::nullopt;
-    const auto steiner = Abgeleitet(Oktaden(), {23, 24});
-    const auto& systeme = quintaro::EingebauteSysteme();
-    for (std::size_t j = 0; j < systeme.size(); ++j) {
-        const auto& g = systeme[j];
-        if (g.RG != 4 || g.GA != 2 || g.WZ != 22 || steiner.size() + g.TR != s.TR || !FormGueltig(tabellen[j], g))
-            continue;
-        Reihen reihen = steiner;
-        for (auto r : tabellen[j]) {
-            r.push_back(23);
-            r.push_back(24);
-            reihen.push_back(r);
-        }
-        return Erzeugnis{reihen, "S(3,6,22)+Tab." + std::to_string(j)};
+// the 39 quadruples of a pair covering of 1..22, each joined with 23 and 24, cover every triple through 23
+// or 24: 77 + 39 = 116 rows.
+std::optional<Erzeugnis> SteinerUndZweiPunkte(const quintaro::TSysteme& s) {
+    if (s.RG != 6 || s.GA != 3 || s.WZ != 24 || s.TR != 116) return std::nullopt;
+    auto paare = PaareDurchQuadrupel22(1'000'000'000, 1);
+    if (!paare) return std::nullopt;
+    Reihen reihen = Abgeleitet(Oktaden(), {23, 24});
+    for (auto r : *paare) {
+        r.push_back(23);
+        r.push_back(24);
+        std::sort(r.begin(), r.end());
+        reihen.push_back(r);
     }
-    return std::nullopt;
+    return Erzeugnis{reihen, "S(3,6,22)+2"};
 }
 
 // The rows of a table with the values beyond WZ struck and replaced by the smallest values missing from their row.
@@ -301,8 +297,9 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (auto d = QuadrupelAus13(s)) return *d;
-    const auto steiner = SteinerUndZweiPunkte(s, tabellen);
-    if (steiner && Unbedeckt(steiner->reihen, s) == 0) return *steiner;
+    if (auto d = SteinerUndZweiPunkte(s)) return *d;
+    if (s.RG == 4 && s.GA == 2 && s.WZ == 22 && s.TR == 39)
+        if (auto r = PaareDurchQuadrupel22(1'000'000'000, 1)) return {*r, "Paare 22 exakt"};
     if (s.GA > 0)
         if (auto d = PunkteStreichen(s, tabellen)) return *d;
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
@@ -314,8 +311,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
-    auto start = steiner ? std::optional<Reihen>(steiner->reihen) : std::nullopt;
-    if (!start && s.GA > 0) start = StartAusGroessererTabelle(s, tabellen);
+    auto start = s.GA > 0 ? StartAusGroessererTabelle(s, tabellen) : std::nullopt;
     if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
     if (s.GA > 0) {
