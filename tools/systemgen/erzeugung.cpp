@@ -311,7 +311,9 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
-    auto start = s.GA > 0 ? StartAusGroessererTabelle(s, tabellen) : std::nullopt;
+    const bool weiter = vorgaben.weiter && s.GA > 0 && FormGueltig(tabellen[std::size_t(index)], s);
+    auto start = weiter ? std::optional<Reihen>(tabellen[std::size_t(index)]) : std::nullopt;
+    if (!start && s.GA > 0) start = StartAusGroessererTabelle(s, tabellen);
     if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
     if (s.GA > 0) {
@@ -322,7 +324,10 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         // Without a guarantee the pair count only has to be good, not optimal.
         suche.Gluehen(std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
     }
-    Erzeugnis bestes{suche.Ergebnis(), s.GA == 0 ? "Suche (Paare)" : start ? "Suche erweitert" : "Suche"};
+    Erzeugnis bestes{suche.Ergebnis(), s.GA == 0  ? "Suche (Paare)"
+                                         : weiter ? "Suche weiter"
+                                         : start  ? "Suche erweitert"
+                                                  : "Suche"};
     std::int64_t unbedeckt = suche.Unbedeckt();
     if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) < unbedeckt) {
         unbedeckt = Unbedeckt(mitGruppe->reihen, s);

@@ -1,7 +1,7 @@
 // systemgen: generates the row tables of the built-in systems and writes them
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
-//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
+//             [--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
 //                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
@@ -9,7 +9,8 @@
 // An entry's new table replaces the one in the file only when it leaves fewer
 // subsets uncovered (or the old one is unusable), unless --immer is given.
 // --offen skips entries whose table in the file is already complete; --frisch builds without the other
-// tables of the file (no values struck from a larger table, no start from a smaller one).
+// tables of the file (no values struck from a larger table, no start from a smaller one); --weiter starts
+// the search of an entry with a guarantee from its own table in the file.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -106,6 +107,8 @@ int main(int argc, char** argv) {
             vorgaben.schritte = std::int64_t(std::stod(wert()) * 1e6);
         else if (a == "--bahnen")
             vorgaben.bahnen = true;
+        else if (a == "--weiter")
+            vorgaben.weiter = true;
         else if (a == "--saat")
             vorgaben.saat = std::stoull(wert());
         else if (a == "--immer")
@@ -131,7 +134,7 @@ int main(int argc, char** argv) {
             std::fprintf(
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
-                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] | --entry N "
+                "[--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] | --entry N "
                 "--einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
