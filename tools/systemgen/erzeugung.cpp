@@ -12,6 +12,7 @@
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
 #include "gruppendesign.h"
+#include "oktadensuche.h"
 #include "paare_durch_quadrupel22.h"
 #include "steinersysteme.h"
 #include "suche.h"
@@ -313,6 +314,13 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     const int t = s.GA > 0 ? s.GA : 2;
     const bool weiter = vorgaben.weiter && s.GA > 0 && FormGueltig(tabellen[std::size_t(index)], s);
     auto start = weiter ? std::optional<Reihen>(tabellen[std::size_t(index)]) : std::nullopt;
+    const bool oktaden = !start && s.RG == 6 && s.GA == 4 && s.WZ == 24;
+    if (oktaden) {
+        // Quadruples of 24 points: the search starts from blocks inside the octads of S(5,8,24).
+        Oktadensuche okt(s.TR, zufall());
+        okt.Gluehen(vorgaben.schritte);
+        start = okt.Ergebnis();
+    }
     if (!start && s.GA > 0) start = StartAusGroessererTabelle(s, tabellen);
     if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
@@ -325,7 +333,8 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         suche.Gluehen(std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
     }
     Erzeugnis bestes{suche.Ergebnis(), s.GA == 0  ? "Suche (Paare)"
-                                         : weiter ? "Suche weiter"
+                                         : weiter  ? "Suche weiter"
+                                         : oktaden ? "Oktaden+Suche"
                                          : start  ? "Suche erweitert"
                                                   : "Suche"};
     std::int64_t unbedeckt = suche.Unbedeckt();
@@ -333,8 +342,11 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         unbedeckt = Unbedeckt(mitGruppe->reihen, s);
         bestes = *mitGruppe;
     }
+    const auto gruppen = vorgaben.gruppe && s.GA > 2
+                             ? std::vector<Gruppe>{Zyklisch(vorgaben.gruppe->m, vorgaben.gruppe->c, vorgaben.gruppe->f)}
+                             : KleineGruppen(s.WZ, 3);
     if (s.GA > 0 && vorgaben.bahnen)
-        for (const auto& g : KleineGruppen(s.WZ, 3)) {
+        for (const auto& g : gruppen) {
             if (unbedeckt == 0 || std::int64_t(s.TR) < 2 * std::int64_t(Elemente(g).size())) break;
             auto reihen = BahnenSuche(s, g, vorgaben.schritte, zufall);
             if (const auto u = Unbedeckt(reihen, s); u < unbedeckt) {

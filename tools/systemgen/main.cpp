@@ -10,7 +10,8 @@
 // subsets uncovered (or the old one is unusable), unless --immer is given.
 // --offen skips entries whose table in the file is already complete; --frisch builds without the other
 // tables of the file (no values struck from a larger table, no start from a smaller one); --weiter starts
-// the search of an entry with a guarantee from its own table in the file.
+// the search of an entry with a guarantee from its own table in the file. For GA >= 3, --gruppe M,C,F,B
+// with --bahnen anneals over the orbits of Z_M on C cycles with F fixed points only (B is not used).
 #include <chrono>
 #include <cstdio>
 #include <cstring>
