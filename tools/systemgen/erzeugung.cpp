@@ -13,11 +13,14 @@
 #include "feste_tabellen.h"
 #include "gruppendesign.h"
 #include "reparatur.h"
+#include "oktadensuche.h"
+#include "steinersysteme.h"
 #include "suche.h"
 #include "vierfachpaar.h"
 #include "systems/reihentabellen.h"
 #include "transversaldesign.h"
 #include "transversalplan.h"
+#include "tripel_durch_quadrupel.h"
 
 namespace systemgen {
 
@@ -75,6 +78,33 @@ std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std:
                 return Erzeugnis{*r, Benannt("Bahnen ", g)};
             }
     return std::nullopt;
+}
+
+// Triples by quadruples on 13 points in 78 rows (the Schoenheim bound): the exact cover over the cyclic
+// STS(13). The row order of the first try (saat 1) leads to a cover within about a minute.
+std::optional<Erzeugnis> QuadrupelAus13(const quintaro::TSysteme& s) {
+    if (s.RG != 4 || s.GA != 3 || s.WZ != 13 || s.TR != 78) return std::nullopt;
+    for (std::uint64_t saat = 1; saat <= 3; ++saat)
+        if (auto r = QuadrupelUeberTripelsystem(13, ZyklischesTripelsystem13(), 2'000'000'000, saat))
+            return Erzeugnis{*r, "STS(13) doppelt"};
+    return std::nullopt;
+}
+
+// Triples of 24 points by 6-sets: the S(3,6,22) derived from the octads covers the triples of 1..22, and
+// the 39 quadruples of a pair covering of 1..22, each joined with 23 and 24, cover every triple through 23
+// or 24: 77 + 39 = 116 rows.
+std::optional<Erzeugnis> SteinerUndZweiPunkte(const quintaro::TSysteme& s, std::mt19937_64& zufall) {
+    if (s.RG != 6 || s.GA != 3 || s.WZ != 24 || s.TR != 116) return std::nullopt;
+    auto paare = VierfachPaar(22, 39, 8, 4'000'000, zufall);
+    if (!paare) return std::nullopt;
+    Reihen reihen = Abgeleitet(Oktaden(), {23, 24});
+    for (auto r : paare->reihen) {
+        r.push_back(23);
+        r.push_back(24);
+        std::sort(r.begin(), r.end());
+        reihen.push_back(r);
+    }
+    return Erzeugnis{reihen, "S(3,6,22)+2"};
 }
 
 // The rows of a table with the values beyond WZ struck and replaced by the smallest values missing from their row.
@@ -266,6 +296,8 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
+    if (auto d = QuadrupelAus13(s)) return *d;
+    if (auto d = SteinerUndZweiPunkte(s, zufall)) return *d;
     if (s.GA == 2)
         if (auto d = TransversalMitPunkten(s.WZ, s.RG, s.TR); d && Unbedeckt(d->reihen, s) == 0)
             return {d->reihen, d->methode};
@@ -298,7 +330,16 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (s.GA > 0)
         if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
-    auto start = s.GA > 0 ? StartAusGroessererTabelle(s, tabellen) : std::nullopt;
+    const bool weiter = vorgaben.weiter && s.GA > 0 && FormGueltig(tabellen[std::size_t(index)], s);
+    auto start = weiter ? std::optional<Reihen>(tabellen[std::size_t(index)]) : std::nullopt;
+    const bool oktaden = !start && s.RG == 6 && s.GA == 4 && s.WZ == 24;
+    if (oktaden) {
+        // Quadruples of 24 points: the search starts from blocks inside the octads of S(5,8,24).
+        Oktadensuche okt(s.TR, zufall());
+        okt.Gluehen(vorgaben.schritte);
+        start = okt.Ergebnis();
+    }
+    if (!start && s.GA > 0) start = StartAusGroessererTabelle(s, tabellen);
     if (!start && s.GA > 0) start = StartAusKleinererTabelle(s, tabellen, zufall);
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
     if (s.GA > 0) {
@@ -309,14 +350,21 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         // Without a guarantee the pair count only has to be good, not optimal.
         suche.Gluehen(std::min<std::int64_t>(vorgaben.schritte, 1'000'000));
     }
-    Erzeugnis bestes{suche.Ergebnis(), s.GA == 0 ? "Suche (Paare)" : start ? "Suche erweitert" : "Suche"};
+    Erzeugnis bestes{suche.Ergebnis(), s.GA == 0  ? "Suche (Paare)"
+                                         : weiter  ? "Suche weiter"
+                                         : oktaden ? "Oktaden+Suche"
+                                         : start  ? "Suche erweitert"
+                                                  : "Suche"};
     std::int64_t unbedeckt = suche.Unbedeckt();
     if (mitGruppe && Unbedeckt(mitGruppe->reihen, s) < unbedeckt) {
         unbedeckt = Unbedeckt(mitGruppe->reihen, s);
         bestes = *mitGruppe;
     }
+    const auto gruppen = vorgaben.gruppe && s.GA > 2
+                             ? std::vector<Gruppe>{Zyklisch(vorgaben.gruppe->m, vorgaben.gruppe->c, vorgaben.gruppe->f)}
+                             : KleineGruppen(s.WZ, 3);
     if (s.GA > 0 && vorgaben.bahnen)
-        for (const auto& g : KleineGruppen(s.WZ, 3)) {
+        for (const auto& g : gruppen) {
             if (unbedeckt == 0 || std::int64_t(s.TR) < 2 * std::int64_t(Elemente(g).size())) break;
             auto reihen = BahnenSuche(s, g, vorgaben.schritte, zufall);
             if (const auto u = Unbedeckt(reihen, s); u < unbedeckt) {

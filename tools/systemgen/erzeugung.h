@@ -16,6 +16,7 @@ struct Vorgaben {
     std::uint64_t saat = 1;
     std::int64_t schritte = 5'000'000;  // moves per entry for the tabu search and again for the annealing
     bool bahnen = false;                // also anneal coverings with a cyclic symmetry
+    bool weiter = false;                // searches start from the entry's own table in the file, if it has its form
     std::optional<Gruppenform> gruppe;  // pair coverings: only this group shape instead of the usual ones
     int reparaturRunden = 300;          // neighbourhoods the exact repair tries on a table with a few subsets open
     bool nurGruppe = false;             // pair coverings: the group annealing's table, without the free search after it

@@ -1,8 +1,8 @@
 // systemgen: generates the row tables of the built-in systems and writes them
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
-//             [--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--nur-gruppe]
-//             [--reparatur RUNDEN]
+//             [--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
+//             [--nur-gruppe] [--reparatur RUNDEN]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
 //                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
@@ -10,7 +10,9 @@
 // An entry's new table replaces the one in the file only when it leaves fewer
 // subsets uncovered (or the old one is unusable), unless --immer is given.
 // --offen skips entries whose table in the file is already complete; --frisch builds without the other
-// tables of the file (no values struck from a larger table, no start from a smaller one).
+// tables of the file (no values struck from a larger table, no start from a smaller one); --weiter starts
+// the search of an entry with a guarantee from its own table in the file. For GA >= 3, --gruppe M,C,F,B
+// with --bahnen anneals over the orbits of Z_M on C cycles with F fixed points only (B is not used).
 // --nur-gruppe ends a pair covering after the group annealing (to try group shapes quickly).
 // --gruppe: pair coverings from this group shape only; when it leaves pairs open, the free search goes on
 // from its table.
@@ -112,6 +114,8 @@ int main(int argc, char** argv) {
             vorgaben.reparaturRunden = std::stoi(wert());
         else if (a == "--bahnen")
             vorgaben.bahnen = true;
+        else if (a == "--weiter")
+            vorgaben.weiter = true;
         else if (a == "--saat")
             vorgaben.saat = std::stoull(wert());
         else if (a == "--immer")
@@ -139,8 +143,8 @@ int main(int argc, char** argv) {
             std::fprintf(
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
-                "[--bahnen] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] [--nur-gruppe] "
-                "[--reparatur RUNDEN] | --entry N --einlesen TEXTDATEI | "
+                "[--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] "
+                "[--nur-gruppe] [--reparatur RUNDEN] | --entry N --einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
         }
