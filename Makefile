@@ -1,6 +1,6 @@
 # Two commands: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
-# The engine and command-line tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The engine, command-line and generator tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 SAN_BUILD ?= build-asan
 SAN_ENV = UBSAN_OPTIONS=print_stacktrace=1
 # libFuzzer targets of the file readers (clang), each run for FUZZ_SECONDS.
@@ -23,7 +23,7 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUINTARO_SANITIZE=ON >/dev/null
-	@cmake --build $(SAN_BUILD) -j $(JOBS) --target engine_tests
+	@cmake --build $(SAN_BUILD) -j $(JOBS) --target engine_tests systemgen_tests
 	cd $(SAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
 bench: build
