@@ -12,15 +12,15 @@
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
 #include "gruppendesign.h"
-#include "reparatur.h"
 #include "oktadensuche.h"
+#include "reparatur.h"
 #include "steinersysteme.h"
 #include "suche.h"
-#include "vierfachpaar.h"
 #include "systems/reihentabellen.h"
 #include "transversaldesign.h"
 #include "transversalplan.h"
 #include "tripel_durch_quadrupel.h"
+#include "vierfachpaar.h"
 
 namespace systemgen {
 
