@@ -9,11 +9,11 @@
 namespace systemgen {
 
 namespace {
-// Rows besides the TD's that the v = 5q + u points need at least: a point of a group meets its q - 1 + u
-// partners, a point beyond its 5q + u - 1 partners, at most 4 in a row.
-int ZeilenNebenDemPlan(int q, int u) {
-    const int plaetze = 5 * q * ((q - 1 + u + 3) / 4) + u * ((5 * q + u - 1 + 3) / 4);
-    return (plaetze + 4) / 5;
+// Rows of k besides the TD's that the v = kq + u points need at least: a point of a group meets its q - 1 + u
+// partners, a point beyond its kq + u - 1 partners, at most k - 1 in a row.
+int ZeilenNebenDemPlan(int k, int q, int u) {
+    const int plaetze = k * q * ((q - 1 + u + k - 2) / (k - 1)) + u * ((k * q + u - 1 + k - 2) / (k - 1));
+    return (plaetze + k - 1) / k;
 }
 
 // Group g of 8 points (values erster..erster+7) and the 3 points beyond: the group's points carry the
@@ -37,16 +37,17 @@ Reihen AchterGruppeMitDreien(int erster, int jenseits) {
 
 std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, std::uint64_t saat,
                                                  std::int64_t schritte) {
-    if (s.RG != 5 || s.GA != 2) return std::nullopt;
+    const int k = s.RG;
+    if (k < 4 || s.GA != 2) return std::nullopt;
     std::optional<Erzeugnis> bestes;
     std::int64_t wenigste = -1;
-    for (int q = s.WZ / 5; q >= 5; --q) {
-        const int u = s.WZ - 5 * q;
-        const auto plan = Transversaldesign(5, q);
-        if (!plan || u > 3 * q || int(plan->size()) + ZeilenNebenDemPlan(q, u) > int(s.TR)) continue;
+    for (int q = s.WZ / k; q >= k; --q) {
+        const int u = s.WZ - k * q;
+        const auto plan = Transversaldesign(k, q);
+        if (!plan || u > 3 * q || int(plan->size()) + ZeilenNebenDemPlan(k, q, u) > int(s.TR)) continue;
         char name[32];
-        std::snprintf(name, sizeof name, "TD(5,%d)+%d", q, u);
-        if (q == 8 && u == 3) {
+        std::snprintf(name, sizeof name, "TD(%d,%d)+%d", k, q, u);
+        if (k == 5 && q == 8 && u == 3) {
             Reihen reihen = *plan;
             for (int g = 0; g < 5; ++g)
                 for (auto& r : AchterGruppeMitDreien(8 * g + 1, 41)) reihen.push_back(r);
