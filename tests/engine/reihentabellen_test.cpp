@@ -32,8 +32,8 @@ std::vector<Zeile> Zeilen(int index) {
 // 595 pairs); the others are the generator's best so far.
 const std::map<int, std::int64_t> Unvollstaendig = {
     {31, 7}, {49, 2}, {64, 2}, {65, 21}, {66, 34}, {90, 1}, {91, 2}, {94, 3}, {106, 5}, {110, 6}, {112, 2},
-    {121, 3}, {289, 11}, {304, 6}, {306, 114}, {319, 5}, {324, 5}, {327, 8}, {329, 17}, {330, 13}, {331, 9},
-    {332, 11}, {347, 582}};
+    {121, 3}, {289, 11}, {304, 6}, {306, 114}, {319, 5}, {324, 5}, {329, 17}, {330, 13}, {331, 9},
+    {347, 582}};
 }  // namespace
 
 TEST(Reihentabellen, HaveTheSizesOfTheCatalogue) {

@@ -43,22 +43,24 @@ TEST(Galoisfeld, IsAFieldForPrimePowersOnly) {
 }
 
 TEST(Transversaldesign, HoldsEveryPairFromTwoGroupsOnceAndNoneInsideAGroup) {
-    for (int q : {5, 7, 8, 9}) {
-        const auto plan = Transversaldesign(5, q);
-        ASSERT_TRUE(plan) << q;
+    // TD(6,5) takes the slopes as its sixth group.
+    for (const auto& [k, q] : {std::pair{5, 5}, {5, 7}, {5, 8}, {5, 9}, {6, 7}, {6, 5}}) {
+        const auto plan = Transversaldesign(k, q);
+        ASSERT_TRUE(plan) << k << " " << q;
         EXPECT_EQ(plan->size(), std::size_t(q * q));
         const auto paare = Paare(*plan);
-        EXPECT_EQ(paare.size(), std::size_t(10 * q * q)) << q;
+        EXPECT_EQ(paare.size(), std::size_t(k * (k - 1) / 2 * q * q)) << k << " " << q;
         for (const auto& [paar, n] : paare) {
-            EXPECT_EQ(n, 1) << q;
-            EXPECT_NE((paar.first - 1) / q, (paar.second - 1) / q) << q;
+            EXPECT_EQ(n, 1) << k << " " << q;
+            EXPECT_NE((paar.first - 1) / q, (paar.second - 1) / q) << k << " " << q;
         }
+        if (k > q) continue;
         // The last q blocks form a parallel class: every point once.
         std::set<int> klasse;
         for (auto r = plan->end() - q; r != plan->end(); ++r) klasse.insert(r->begin(), r->end());
-        EXPECT_EQ(klasse.size(), std::size_t(5 * q)) << q;
+        EXPECT_EQ(klasse.size(), std::size_t(k * q)) << k << " " << q;
     }
-    EXPECT_FALSE(Transversaldesign(6, 5));
+    EXPECT_FALSE(Transversaldesign(7, 5));
     EXPECT_FALSE(Transversaldesign(5, 6));
 }
 

@@ -1,5 +1,7 @@
 #include "transversaldesign.h"
 
+#include <algorithm>
+
 #include "galoisfeld.h"
 #include "reparatur.h"
 
@@ -7,12 +9,13 @@ namespace systemgen {
 
 std::optional<Reihen> Transversaldesign(int k, int q) {
     const auto gf = Galoisfeld::Mit(q);
-    if (!gf || k > q) return std::nullopt;
+    if (!gf || k > q + 1) return std::nullopt;
     Reihen bloecke;
     for (int b = 0; b < q; ++b)
         for (int a = 0; a < q; ++a) {
             Reihe r;
-            for (int i = 0; i < k; ++i) r.push_back(i * q + gf->Plus(a, gf->Mal(b, i)) + 1);
+            for (int i = 0; i < std::min(k, q); ++i) r.push_back(i * q + gf->Plus(a, gf->Mal(b, i)) + 1);
+            if (k == q + 1) r.push_back(q * q + b + 1);  // the group of the slopes
             bloecke.push_back(r);
         }
     return bloecke;

@@ -41,7 +41,7 @@ std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, st
     if (k < 4 || s.GA != 2) return std::nullopt;
     std::optional<Erzeugnis> bestes;
     std::int64_t wenigste = -1;
-    for (int q = s.WZ / k; q >= k; --q) {
+    for (int q = s.WZ / k; q >= k - 1; --q) {
         const int u = s.WZ - k * q;
         const auto plan = Transversaldesign(k, q);
         if (!plan || u > 3 * q || int(plan->size()) + ZeilenNebenDemPlan(k, q, u) > int(s.TR)) continue;
