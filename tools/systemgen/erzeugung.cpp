@@ -311,8 +311,13 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
             if (auto neu = Repariert(s, alt, vorgaben, zufall); Unbedeckt(neu, s) == 0) return {neu, "Reparatur"};
     }
     if (s.GA == 2 && !vorgaben.gruppe)
-        if (auto d = PaareAusTransversalplan(s, zufall(), vorgaben.schritte); d && Unbedeckt(d->reihen, s) == 0)
-            return *d;
+        if (auto d = PaareAusTransversalplan(s, zufall(), vorgaben.schritte)) {
+            const auto u = Unbedeckt(d->reihen, s);
+            if (u == 0) return *d;
+            if (vorgaben.nurPlan)
+                return u <= ReparaturAb ? Erzeugnis{Repariert(s, d->reihen, vorgaben, zufall), d->methode + " +Reparatur"}
+                                        : *d;
+        }
     const auto mitGruppe = s.GA == 2 ? PaareMitGruppe(s, vorgaben, zufall) : std::nullopt;
     if (mitGruppe && (vorgaben.nurGruppe || Unbedeckt(mitGruppe->reihen, s) == 0)) {
         Ueberdeckungssuche fertig(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());

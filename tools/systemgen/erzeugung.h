@@ -20,6 +20,7 @@ struct Vorgaben {
     std::optional<Gruppenform> gruppe;  // pair coverings: only this group shape instead of the usual ones
     int reparaturRunden = 300;          // neighbourhoods the exact repair tries on a table with a few subsets open
     bool nurGruppe = false;             // pair coverings: the group annealing's table, without the free search after it
+    bool nurPlan = false;               // pair coverings: the transversal design's table, repaired, nothing after it
 };
 
 struct Erzeugnis {

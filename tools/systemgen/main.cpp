@@ -2,7 +2,7 @@
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
 //             [--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
-//             [--nur-gruppe] [--reparatur RUNDEN]
+//             [--nur-gruppe] [--nur-plan] [--reparatur RUNDEN]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
 //                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
@@ -13,7 +13,8 @@
 // tables of the file (no values struck from a larger table, no start from a smaller one); --weiter starts
 // the search of an entry with a guarantee from its own table in the file. For GA >= 3, --gruppe M,C,F,B
 // with --bahnen anneals over the orbits of Z_M on C cycles with F fixed points only (B is not used).
-// --nur-gruppe ends a pair covering after the group annealing (to try group shapes quickly).
+// --nur-gruppe ends a pair covering after the group annealing (to try group shapes quickly); --nur-plan ends
+// it after the transversal design with the rest annealed, and the repair of that table.
 // --gruppe: pair coverings from this group shape only; when it leaves pairs open, the free search goes on
 // from its table.
 #include <chrono>
@@ -137,6 +138,8 @@ int main(int argc, char** argv) {
             vorgaben.gruppe = f;
         } else if (a == "--nur-gruppe")
             vorgaben.nurGruppe = true;
+        else if (a == "--nur-plan")
+            vorgaben.nurPlan = true;
         else if (a == "--einlesen")
             einlesen = wert();
         else {
@@ -144,7 +147,7 @@ int main(int argc, char** argv) {
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
                 "[--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] "
-                "[--nur-gruppe] [--reparatur RUNDEN] | --entry N --einlesen TEXTDATEI | "
+                "[--nur-gruppe] [--nur-plan] [--reparatur RUNDEN] | --entry N --einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
         }
