@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
 
 #include "galoisfeld.h"
+#include "gestrichener_plan.h"
 #include "transversaldesign.h"
 #include "transversalplan.h"
 
@@ -88,4 +90,15 @@ TEST(Transversaldesign, WithPointsAddedCoversEveryPairInExactlyTheRowsAsked) {
     }
     // One row fewer leaves no even share for the groups.
     EXPECT_FALSE(TransversalMitPunkten(44, 6, 66));
+}
+
+TEST(Transversaldesign, WithOnePointStruckCoversThePairsOf47In79Sextuples) {
+    const auto reihen = SechserAuf47();
+    ASSERT_EQ(reihen.size(), 79u);
+    for (const auto& r : reihen) {
+        ASSERT_EQ(r.size(), 6u);
+        EXPECT_TRUE(std::is_sorted(r.begin(), r.end()) && std::adjacent_find(r.begin(), r.end()) == r.end());
+        EXPECT_TRUE(r.front() >= 1 && r.back() <= 47);
+    }
+    EXPECT_EQ(Paare(reihen).size(), std::size_t(47 * 46 / 2));
 }

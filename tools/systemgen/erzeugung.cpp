@@ -11,6 +11,7 @@
 
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
+#include "gestrichener_plan.h"
 #include "gruppendesign.h"
 #include "oktadensuche.h"
 #include "reparatur.h"
@@ -298,6 +299,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (auto d = QuadrupelAus13(s)) return *d;
     if (auto d = SteinerUndZweiPunkte(s, zufall)) return *d;
+    if (s.GA == 2 && s.RG == 6 && s.WZ == 47 && s.TR == 79) return {SechserAuf47(), "TD(6,8)-1"};
     if (s.GA == 2)
         if (auto d = TransversalMitPunkten(s.WZ, s.RG, s.TR); d && Unbedeckt(d->reihen, s) == 0)
             return {d->reihen, d->methode};
