@@ -7,7 +7,7 @@
 
 namespace systemgen {
 
-// The q² blocks {(i, a + b·i) : i < k} of a TD(k,q) over GF(q), k <= q, q a prime power; point i*q + y + 1 is
+// The q² blocks {(i, a + b·i) : i < k} of a TD(k,q) over GF(q), k <= q + 1, q a prime power; point i*q + y + 1 is
 // element y of group i. Every pair of points from different groups lies in exactly one block, none inside a
 // group. The blocks of one b, q in a row, form a parallel class. For k = q + 1 each block also takes its slope
 // b from the last group (point q*q + b + 1), so the blocks of one b share that point instead.

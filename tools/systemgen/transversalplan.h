@@ -12,9 +12,9 @@ namespace systemgen {
 
 // A covering of the pairs of 1..WZ by TR rows of RG >= 4 from a TD(RG,q) with at most 3q points beyond, or
 // nothing when no q leaves rows enough for the rest. Quintuples on groups of 8 with 3 points beyond are
-// covered by a fixed scheme, other cases by the pair annealing around the fixed TD blocks, or all but a few parallel
-// classes of them (`schritte` moves per case, largest q first, until one is complete); the best may leave
-// pairs open.
+// covered by a fixed scheme, other cases by the pair annealing around the fixed TD blocks, or all but a few
+// parallel classes of them (`schritte` moves per case, largest q first, until one is complete); the best may
+// leave pairs open.
 std::optional<Erzeugnis> PaareAusTransversalplan(const quintaro::TSysteme& s, std::uint64_t saat,
                                                  std::int64_t schritte);
 
