@@ -68,13 +68,17 @@ std::optional<Erzeugnis> DesignMitAutomorphismen(const quintaro::TSysteme& s, st
     return std::nullopt;
 }
 
-// A covering made of whole orbits of a small cyclic group, found by a depth-first search over the orbits;
-// rows left over are filled with further distinct rows.
-std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, std::uint64_t saat) {
+// A covering made of whole orbits of a small cyclic group (or of the prescribed one), found by a depth-first
+// search over the orbits; rows left over are filled with further distinct rows.
+std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, const Vorgaben& vorgaben,
+                                               std::uint64_t saat) {
     if (quintaro::Binomial(s.WZ, s.RG) > 20'000'000) return std::nullopt;  // too many subsets to go through
-    for (const auto& g : KleineGruppen(s.WZ, 6))
+    const auto gruppen = vorgaben.gruppe ? std::vector<Gruppe>{Zyklisch(vorgaben.gruppe->m, vorgaben.gruppe->c,
+                                                                        vorgaben.gruppe->f)}
+                                         : KleineGruppen(s.WZ, 6);
+    for (const auto& g : gruppen)
         for (std::uint64_t versuch = 0; versuch < 2; ++versuch)
-            if (auto r = UeberdeckungMitGruppe(s.RG, s.GA, g, s.TR, 1'000'000, saat + versuch)) {
+            if (auto r = UeberdeckungMitGruppe(s.RG, s.GA, g, s.TR, vorgaben.knoten, saat + versuch)) {
                 Auffuellen(*r, s.WZ, s.RG, s.TR);
                 return Erzeugnis{*r, Benannt("Bahnen ", g)};
             }
@@ -335,7 +339,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         return {weiter.Ergebnis(), mitGruppe->methode + " + Suche"};
     }
     if (s.GA > 0)
-        if (auto d = UeberdeckungAusBahnen(s, zufall())) return *d;
+        if (auto d = UeberdeckungAusBahnen(s, vorgaben, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
     const bool weiter = vorgaben.weiter && s.GA > 0 && FormGueltig(tabellen[std::size_t(index)], s);
     auto start = weiter ? std::optional<Reihen>(tabellen[std::size_t(index)]) : std::nullopt;

@@ -21,6 +21,7 @@ struct Vorgaben {
     int reparaturRunden = 300;          // neighbourhoods the exact repair tries on a table with a few subsets open
     bool nurGruppe = false;             // pair coverings: the group annealing's table, without the free search after it
     bool nurPlan = false;               // pair coverings: the transversal design's table, repaired, nothing after it
+    std::int64_t knoten = 1'000'000;    // search nodes per group and try of the depth-first search over orbits
 };
 
 struct Erzeugnis {

@@ -2,7 +2,7 @@
 // as src/systems/reihentabellen_daten.cpp. Run from the source folder:
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
 //             [--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS]
-//             [--nur-gruppe] [--nur-plan] [--reparatur RUNDEN]
+//             [--nur-gruppe] [--nur-plan] [--reparatur RUNDEN] [--knoten MILLIONEN]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
 //                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
@@ -16,7 +16,8 @@
 // --nur-gruppe ends a pair covering after the group annealing (to try group shapes quickly); --nur-plan ends
 // it after the transversal design with the rest annealed, and the repair of that table.
 // --gruppe: pair coverings from this group shape only; when it leaves pairs open, the free search goes on
-// from its table.
+// from its table. For GA >= 3 the depth-first search over orbits also takes only Z_M on C cycles with F fixed
+// points; --knoten bounds its search nodes per try (default one million).
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -140,6 +141,8 @@ int main(int argc, char** argv) {
             vorgaben.nurGruppe = true;
         else if (a == "--nur-plan")
             vorgaben.nurPlan = true;
+        else if (a == "--knoten")
+            vorgaben.knoten = std::int64_t(std::stod(wert()) * 1e6);
         else if (a == "--einlesen")
             einlesen = wert();
         else {
@@ -147,7 +150,7 @@ int main(int argc, char** argv) {
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
                 "[--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS] "
-                "[--nur-gruppe] [--nur-plan] [--reparatur RUNDEN] | --entry N --einlesen TEXTDATEI | "
+                "[--nur-gruppe] [--nur-plan] [--reparatur RUNDEN] [--knoten MILLIONEN] | --entry N --einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
         }
