@@ -12,6 +12,7 @@
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
 #include "gestrichener_plan.h"
+#include "bahnenprogramm.h"
 #include "gruppendesign.h"
 #include "oktadensuche.h"
 #include "reparatur.h"
@@ -54,6 +55,11 @@ std::string Benannt(const char* methode, const Gruppe& g) {
     return name;
 }
 
+// The prescribed group of the orbit searches for GA >= 3.
+Gruppe Vorgegeben(const Gruppenform& form) {
+    return form.faktor > 1 ? Affin(form.m, form.faktor, form.c, form.f) : Zyklisch(form.m, form.c, form.f);
+}
+
 // A design whose row count leaves no room for overlap: tried with small cyclic
 // and bicyclic automorphism groups.
 std::optional<Erzeugnis> DesignMitAutomorphismen(const quintaro::TSysteme& s, std::uint64_t saat) {
@@ -69,19 +75,31 @@ std::optional<Erzeugnis> DesignMitAutomorphismen(const quintaro::TSysteme& s, st
 }
 
 // A covering made of whole orbits of a small cyclic group (or of the prescribed one), found by a depth-first
-// search over the orbits; rows left over are filled with further distinct rows.
+// search over the orbits or, with --programm, by the integer program; rows left over are filled with
+// further distinct rows.
 std::optional<Erzeugnis> UeberdeckungAusBahnen(const quintaro::TSysteme& s, const Vorgaben& vorgaben,
                                                std::uint64_t saat) {
     if (quintaro::Binomial(s.WZ, s.RG) > 20'000'000) return std::nullopt;  // too many subsets to go through
-    const auto gruppen = vorgaben.gruppe ? std::vector<Gruppe>{Zyklisch(vorgaben.gruppe->m, vorgaben.gruppe->c,
-                                                                        vorgaben.gruppe->f)}
+    const auto gruppen = vorgaben.gruppe ? std::vector<Gruppe>{Vorgegeben(*vorgaben.gruppe)}
                                          : KleineGruppen(s.WZ, 6);
-    for (const auto& g : gruppen)
-        for (std::uint64_t versuch = 0; versuch < 2; ++versuch)
-            if (auto r = UeberdeckungMitGruppe(s.RG, s.GA, g, s.TR, vorgaben.knoten, saat + versuch)) {
+    for (const auto& g : gruppen) {
+        if (vorgaben.programmSekunden > 0) {
+            const auto e = UeberdeckungPerProgramm(s.RG, s.GA, g, s.TR, vorgaben.programmSekunden);
+            std::fprintf(stderr, "    Programm %-14s %s\n", g.name.c_str(), e.meldung.c_str());
+            if (!e.reihen) continue;
+            auto r = *e.reihen;
+            Auffuellen(r, s.WZ, s.RG, s.TR);
+            return Erzeugnis{r, Benannt("Programm ", g)};
+        }
+        for (std::uint64_t versuch = 0; versuch < 2; ++versuch) {
+            bool durchsucht = false;
+            if (auto r = UeberdeckungMitGruppe(s.RG, s.GA, g, s.TR, vorgaben.knoten, saat + versuch, &durchsucht)) {
                 Auffuellen(*r, s.WZ, s.RG, s.TR);
                 return Erzeugnis{*r, Benannt("Bahnen ", g)};
             }
+            if (durchsucht) break;  // another row order cannot find what does not exist
+        }
+    }
     return std::nullopt;
 }
 
@@ -372,7 +390,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         bestes = *mitGruppe;
     }
     const auto gruppen = vorgaben.gruppe && s.GA > 2
-                             ? std::vector<Gruppe>{Zyklisch(vorgaben.gruppe->m, vorgaben.gruppe->c, vorgaben.gruppe->f)}
+                             ? std::vector<Gruppe>{Vorgegeben(*vorgaben.gruppe)}
                              : KleineGruppen(s.WZ, 3);
     if (s.GA > 0 && vorgaben.bahnen)
         for (const auto& g : gruppen) {

@@ -22,6 +22,7 @@ struct Vorgaben {
     bool nurGruppe = false;             // pair coverings: the group annealing's table, without the free search after it
     bool nurPlan = false;               // pair coverings: the transversal design's table, repaired, nothing after it
     std::int64_t knoten = 1'000'000;    // search nodes per group and try of the depth-first search over orbits
+    int programmSekunden = 0;           // > 0: the integer program (cbc) instead of that search, seconds per group
 };
 
 struct Erzeugnis {

@@ -2,22 +2,18 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 #include <map>
 #include <numeric>
 #include <random>
 #include <set>
 #include <unordered_map>
 
+#include "bahnenmodell.h"
 #include "core/kombinatorik.h"
 #include "exakte_ueberdeckung.h"
 
 namespace systemgen {
-
-namespace {
-using Perm = std::vector<int>;
-using Maske = std::uint64_t;
-
-}  // namespace
 
 std::vector<std::vector<int>> Elemente(const Gruppe& g) {
     Perm eins(std::size_t(g.v));
@@ -33,19 +29,6 @@ std::vector<std::vector<int>> Elemente(const Gruppe& g) {
     return liste;
 }
 
-namespace {
-Maske Bild(const Perm& p, Maske m) {
-    Maske r = 0;
-    for (; m; m &= m - 1) r |= Maske(1) << p[std::size_t(std::countr_zero(m))];
-    return r;
-}
-
-Maske AlsMaske(const std::vector<int>& a) {  // members 1-based
-    Maske m = 0;
-    for (int x : a) m |= Maske(1) << (x - 1);
-    return m;
-}
-}  // namespace
 
 Gruppe Zyklisch(int n, int bahnen, int fest) {
     const int v = n * bahnen + fest;
@@ -101,76 +84,6 @@ std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen) {
 }
 
 namespace {
-// The orbits of the group on t-subsets (columns) and on k-subsets (rows).
-struct Bahnenmodell {
-    std::vector<Perm> elemente;
-    std::vector<std::int64_t> tGroesse;
-    std::vector<Maske> vertreter;           // one k-subset of each orbit
-    std::vector<std::int64_t> groesse;      // blocks in the orbit
-    std::vector<std::vector<int>> spalten;  // t-orbits the orbit covers
-    std::vector<bool> einfach;              // covers each t-subset of those orbits exactly once
-};
-
-Bahnenmodell Modell(int k, int t, const Gruppe& gruppe) {
-    Bahnenmodell m;
-    m.elemente = Elemente(gruppe);
-    std::unordered_map<Maske, int> tBahn;
-    quintaro::FuerAlleKombinationen(gruppe.v, t, [&](const std::vector<int>& a) {
-        const Maske s = AlsMaske(a);
-        if (tBahn.contains(s)) return true;
-        const int id = int(m.tGroesse.size());
-        m.tGroesse.push_back(0);
-        for (const auto& p : m.elemente)
-            if (tBahn.emplace(Bild(p, s), id).second) ++m.tGroesse.back();
-        return true;
-    });
-    // Each orbit is met at its smallest member (as a bit mask).
-    quintaro::FuerAlleKombinationen(gruppe.v, k, [&](const std::vector<int>& a) {
-        const Maske b = AlsMaske(a);
-        std::int64_t stabil = 0;
-        for (const auto& p : m.elemente) {
-            const Maske bild = Bild(p, b);
-            if (bild < b) return true;
-            stabil += bild == b;
-        }
-        const std::int64_t groesse = std::int64_t(m.elemente.size()) / stabil;
-        std::map<int, std::int64_t> treffer;
-        quintaro::FuerAlleKombinationen(k, t, [&](const std::vector<int>& pos) {
-            Maske s = 0;
-            for (int i : pos) s |= Maske(1) << (a[std::size_t(i - 1)] - 1);
-            ++treffer[tBahn.at(s)];
-            return true;
-        });
-        std::vector<int> spalten;
-        bool einfach = true;
-        for (auto [id, anzahl] : treffer) {
-            // Blocks of the orbit through one fixed t-subset of orbit `id`: anzahl * groesse / |orbit id|.
-            einfach = einfach && anzahl * groesse == m.tGroesse[std::size_t(id)];
-            spalten.push_back(id);
-        }
-        m.vertreter.push_back(b);
-        m.groesse.push_back(groesse);
-        m.spalten.push_back(spalten);
-        m.einfach.push_back(einfach);
-        return true;
-    });
-    return m;
-}
-
-Reihen Ausrollen(const Bahnenmodell& m, const std::vector<int>& gewaehlt) {
-    Reihen reihen;
-    for (int z : gewaehlt) {
-        std::set<Maske> bahn;
-        for (const auto& p : m.elemente) bahn.insert(Bild(p, m.vertreter[std::size_t(z)]));
-        for (Maske b : bahn) {
-            Reihe r;
-            for (Maske x = b; x; x &= x - 1) r.push_back(std::countr_zero(x) + 1);
-            reihen.push_back(r);
-        }
-    }
-    return reihen;
-}
-
 // Depth-first search for orbits covering every t-orbit within a budget of blocks: branch on the uncovered
 // t-orbit with the fewest orbits that fit, prune when even perfectly packed blocks could not cover the rest.
 class BahnenUeberdeckung {
@@ -187,6 +100,10 @@ public:
         for (auto& l : zeilenZu_) std::shuffle(l.begin(), l.end(), zufall_);
         for (auto g : m.tGroesse) offen_ += g;
     }
+
+    // False when the node limit cut the last search short.
+    bool Durchsucht() const { return knoten_ <= grenze_; }
+    std::int64_t Knoten() const { return knoten_; }
 
     std::optional<std::vector<int>> Suche(std::int64_t budget) {
         if (offen_ == 0) return gewaehlt_;
@@ -264,11 +181,17 @@ std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::i
 }
 
 std::optional<Reihen> UeberdeckungMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t zeilen,
-                                            std::int64_t knotenGrenze, std::uint64_t saat) {
+                                            std::int64_t knotenGrenze, std::uint64_t saat, bool* durchsucht) {
     const auto m = Modell(k, t, gruppe);
     BahnenUeberdeckung suche(m, k, t, knotenGrenze, saat);
     const auto loesung = suche.Suche(zeilen);
-    if (!loesung) return std::nullopt;
+    if (durchsucht) *durchsucht = !loesung && suche.Durchsucht();
+    if (!loesung) {
+        std::fprintf(stderr, "    Bahnen %-14s %zu Bahnen der Reihen, %zu der Teilmengen: keine, %s nach %lld Knoten\n",
+                     gruppe.name.c_str(), m.spalten.size(), m.tGroesse.size(),
+                     suche.Durchsucht() ? "vollstaendig durchsucht" : "abgebrochen", (long long)suche.Knoten());
+        return std::nullopt;
+    }
     return Ausrollen(m, *loesung);
 }
 

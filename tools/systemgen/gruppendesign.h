@@ -38,7 +38,9 @@ std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::i
                                       std::uint64_t saat, const Reihen& vorgegeben = {});
 
 // A covering of all t-subsets by at most `zeilen` blocks (values 1..v) invariant under the group, or nothing.
+// `durchsucht` tells whether nothing means that no such covering exists (the search ended below its limit).
 std::optional<Reihen> UeberdeckungMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t zeilen,
-                                            std::int64_t knotenGrenze, std::uint64_t saat);
+                                            std::int64_t knotenGrenze, std::uint64_t saat,
+                                            bool* durchsucht = nullptr);
 
 }  // namespace systemgen

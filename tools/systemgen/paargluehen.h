@@ -18,6 +18,7 @@ namespace systemgen {
 struct Gruppenform {
     int m = 1, c = 0, f = 0;  // v = m * c + f
     int basis = 0;            // base rows; the table has basis * m + free rows
+    int faktor = 1;           // GA >= 3 only: with faktor > 1 also x -> faktor * x on every cycle
     std::string Name() const;
 };
 

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "bahnenprogramm.h"
+#include "core/kombinatorik.h"
+
+using namespace systemgen;
+
+namespace {
+// t-subsets of 1..v that no row holds.
+std::int64_t Offen(const Reihen& reihen, int v, int t) {
+    std::set<std::vector<int>> bedeckt;
+    for (const auto& r : reihen)
+        quintaro::FuerAlleKombinationen(int(r.size()), t, [&](const std::vector<int>& pos) {
+            std::vector<int> teil;
+            for (int i : pos) teil.push_back(r[std::size_t(i - 1)]);
+            bedeckt.insert(teil);
+            return true;
+        });
+    return quintaro::Binomial(v, t) - std::int64_t(bedeckt.size());
+}
+}  // namespace
+
+// Needs cbc (coinor-cbc, installed by scripts/install-deps).
+TEST(UeberdeckungPerProgramm, FindsInvariantCoveringsAndProvesWhereNoneExists) {
+    struct Fall {
+        const char* name;
+        int k, t;
+        Gruppe gruppe;
+        int zeilen;
+        bool gibtEs;
+    };
+    const Fall faelle[] = {
+        {"Fano-Ebene zyklisch", 3, 2, Zyklisch(7), 7, true},
+        {"STS(9) als affine Ebene", 3, 2, Produkt(3, 3), 12, true},
+        {"kein zyklisches STS(9)", 3, 2, Zyklisch(9), 12, false},
+        {"SQS(8) mit Z7 und Fixpunkt", 4, 3, Zyklisch(7, 1, 1), 14, true},
+        {"unter der Schoenheim-Schranke", 4, 3, Zyklisch(7, 1, 1), 13, false},
+    };
+    for (const auto& f : faelle) {
+        const auto e = UeberdeckungPerProgramm(f.k, f.t, f.gruppe, f.zeilen, 60);
+        EXPECT_EQ(e.reihen.has_value(), f.gibtEs) << f.name << ": " << e.meldung;
+        EXPECT_EQ(e.unmoeglich, !f.gibtEs) << f.name << ": " << e.meldung;
+        if (!e.reihen) continue;
+        EXPECT_LE(e.reihen->size(), std::size_t(f.zeilen)) << f.name;
+        EXPECT_EQ(Offen(*e.reihen, f.gruppe.v, f.t), 0) << f.name;
+    }
+}
