@@ -1,6 +1,6 @@
 #include "bahnenprogramm.h"
 
-#include <stdlib.h>
+#include <stdlib.h>  // mkdtemp (POSIX)
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,10 +19,10 @@ std::int64_t Schoenheim(int v, int k, int t) {
     return (std::int64_t(v) * innen + k - 1) / k;
 }
 
-// Writes "name: a1 x1 + a2 x2 ... rel rhs", a few terms per line (LP format allows line breaks).
-void Zeile(std::ostream& aus, const std::string& name, const std::vector<std::pair<int, std::int64_t>>& terme,
-           const char* rel, std::int64_t rechts) {
-    aus << ' ' << name << ':';
+// Writes "nameN: a1 x1 + a2 x2 ... rel rhs", a few terms per line (LP format allows line breaks).
+void Zeile(std::ostream& aus, const char* name, std::size_t nummer,
+           const std::vector<std::pair<int, std::int64_t>>& terme, const char* rel, std::int64_t rechts) {
+    aus << ' ' << name << nummer << ':';
     for (std::size_t i = 0; i < terme.size(); ++i) {
         aus << (i ? " + " : " ") << terme[i].second << " x" << terme[i].first;
         if (i % 8 == 7) aus << "\n   ";
@@ -36,20 +36,20 @@ void SchreibeProgramm(const Bahnenmodell& m, int v, int k, int t, const std::fil
     std::vector<std::pair<int, std::int64_t>> ziel;
     for (std::size_t z = 0; z < m.groesse.size(); ++z) ziel.emplace_back(int(z), m.groesse[z]);
     aus << "Minimize\n";
-    Zeile(aus, "reihen", ziel, nullptr, 0);
+    Zeile(aus, "reihen", 0, ziel, nullptr, 0);
     aus << "Subject To\n";
     std::vector<std::vector<std::pair<int, std::int64_t>>> durch(m.tGroesse.size());
     for (std::size_t z = 0; z < m.spalten.size(); ++z)
         for (int s : m.spalten[z]) durch[std::size_t(s)].emplace_back(int(z), 1);
-    for (std::size_t s = 0; s < durch.size(); ++s) Zeile(aus, "t" + std::to_string(s), durch[s], ">=", 1);
+    for (std::size_t s = 0; s < durch.size(); ++s) Zeile(aus, "t", s, durch[s], ">=", 1);
+    std::size_t schnitte = 0;
     for (std::size_t stufe = 0; stufe < m.stufen.size(); ++stufe) {
         const int s = int(stufe) + 1;
         std::vector<std::vector<std::pair<int, std::int64_t>>> schnitt(std::size_t(m.stufen[stufe].bahnen));
         for (std::size_t z = 0; z < m.stufen[stufe].durch.size(); ++z)
             for (auto [bahn, anzahl] : m.stufen[stufe].durch[z]) schnitt[std::size_t(bahn)].emplace_back(int(z), anzahl);
         for (std::size_t b = 0; b < schnitt.size(); ++b)
-            Zeile(aus, "s" + std::to_string(s) + "_" + std::to_string(b), schnitt[b], ">=",
-                  Schoenheim(v - s, k - s, t - s));
+            Zeile(aus, "s", schnitte++, schnitt[b], ">=", Schoenheim(v - s, k - s, t - s));
     }
     aus << "Binary\n";
     for (std::size_t z = 0; z < m.groesse.size(); ++z) aus << " x" << z << (z % 16 == 15 ? "\n" : "");

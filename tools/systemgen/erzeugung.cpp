@@ -9,10 +9,10 @@
 #include <random>
 #include <set>
 
+#include "bahnenprogramm.h"
 #include "core/kombinatorik.h"
 #include "feste_tabellen.h"
 #include "gestrichener_plan.h"
-#include "bahnenprogramm.h"
 #include "gruppendesign.h"
 #include "oktadensuche.h"
 #include "reparatur.h"

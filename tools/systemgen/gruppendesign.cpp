@@ -1,13 +1,10 @@
 #include "gruppendesign.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdio>
-#include <map>
 #include <numeric>
 #include <random>
 #include <set>
-#include <unordered_map>
 
 #include "bahnenmodell.h"
 #include "core/kombinatorik.h"
@@ -28,7 +25,6 @@ std::vector<std::vector<int>> Elemente(const Gruppe& g) {
         }
     return liste;
 }
-
 
 Gruppe Zyklisch(int n, int bahnen, int fest) {
     const int v = n * bahnen + fest;
