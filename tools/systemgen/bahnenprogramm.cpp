@@ -63,6 +63,17 @@ std::string Lies(const std::filesystem::path& datei) {
     return s.str();
 }
 
+// The bound cbc had reached when it stopped ("Lower bound:   257.5" in its summary), or "".
+std::string Schranke(const std::string& protokoll) {
+    const std::string marke = "Lower bound:";
+    const auto stelle = protokoll.rfind(marke);
+    if (stelle == std::string::npos) return "";
+    std::istringstream ein(protokoll.substr(stelle + marke.size()));
+    std::string wert;
+    ein >> wert;
+    return wert;
+}
+
 // The orbits set to 1 in cbc's solution file ("index xZ value cost" per line).
 std::vector<int> Gewaehlt(const std::string& loesung) {
     std::vector<int> gewaehlt;
@@ -90,9 +101,10 @@ Programmergebnis UeberdeckungPerProgramm(int k, int t, const Gruppe& gruppe, std
     // cutoff: only coverings within the row budget count; the first one ends the run.
     const std::string befehl = "cbc '" + (ordner / "p.lp").string() + "' sec " + std::to_string(sekunden) +
                                " threads 1 cutoff " + std::to_string(zeilen) + ".5 maxSo 1 solve solu '" +
-                               (ordner / "p.sol").string() + "' > /dev/null 2>&1";
+                               (ordner / "p.sol").string() + "' > '" + (ordner / "p.log").string() + "' 2>&1";
     const int rc = std::system(befehl.c_str());
     const std::string loesung = Lies(ordner / "p.sol");
+    const std::string schranke = Schranke(Lies(ordner / "p.log"));
     std::filesystem::remove_all(ordner);
     // The solution file starts with the status: "Optimal ...", "Integer infeasible ...", "Stopped on time ...".
     const std::string status = loesung.substr(0, loesung.find('\n'));
@@ -110,7 +122,9 @@ Programmergebnis UeberdeckungPerProgramm(int k, int t, const Gruppe& gruppe, std
     }
     const bool vollstaendig = std::find(bedeckt.begin(), bedeckt.end(), false) == bedeckt.end();
     if (gewaehlt.empty() || !vollstaendig || reihen > zeilen)
-        return {std::nullopt, false, orbits + ": keine gefunden in " + std::to_string(sekunden) + " s"};
+        return {std::nullopt, false,
+                orbits + ": keine gefunden in " + std::to_string(sekunden) + " s" +
+                    (schranke.empty() ? "" : " (untere Schranke " + schranke + ")")};
     return {Ausrollen(m, gewaehlt), false, orbits + ": " + std::to_string(reihen) + " Reihen"};
 }
 

@@ -317,6 +317,13 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
                   const std::vector<Reihen>& tabellen) {
     if (auto fest = FesteTabelle(index)) return {*fest, "vorgegeben"};
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
+    // The integer program over a prescribed group comes first, for pair coverings too: the point of asking
+    // for it is its answer for that group, not whatever the searches make of the table afterwards.
+    const bool programmZuerst = vorgaben.programmSekunden > 0 && vorgaben.gruppe && s.GA > 0;
+    if (programmZuerst) {
+        if (auto d = UeberdeckungAusBahnen(s, vorgaben, zufall())) return *d;
+        if (vorgaben.nurGruppe) return {tabellen[std::size_t(index)], "Programm: keine"};
+    }
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
     if (auto d = QuadrupelAus13(s)) return *d;
@@ -356,7 +363,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         weiter.Nachbessern();
         return {weiter.Ergebnis(), mitGruppe->methode + " + Suche"};
     }
-    if (s.GA > 0)
+    if (s.GA > 0 && !programmZuerst)
         if (auto d = UeberdeckungAusBahnen(s, vorgaben, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
     const bool weiter = vorgaben.weiter && s.GA > 0 && FormGueltig(tabellen[std::size_t(index)], s);
