@@ -6,9 +6,18 @@
 namespace systemgen {
 
 std::string Gruppenform::Name() const {
-    std::string name = "Z" + std::to_string(m) + "^" + std::to_string(c);
-    if (f > 0) name += "+" + std::to_string(f);
-    return name + " " + std::to_string(basis);
+    // Appended piece by piece: "literal" + std::string&& draws a false -Wrestrict from GCC 12.
+    std::string name = "Z";
+    name += std::to_string(m);
+    name += '^';
+    name += std::to_string(c);
+    if (f > 0) {
+        name += '+';
+        name += std::to_string(f);
+    }
+    name += ' ';
+    name += std::to_string(basis);
+    return name;
 }
 
 Paargluehen::Paargluehen(int v, int k, int zeilen, const Gruppenform& form, std::uint64_t saat,
