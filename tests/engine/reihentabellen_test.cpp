@@ -33,7 +33,7 @@ std::vector<Zeile> Zeilen(int index) {
 const std::map<int, std::int64_t> Unvollstaendig = {
     {31, 7}, {49, 2}, {65, 21}, {66, 34}, {90, 1}, {91, 2}, {94, 3}, {106, 5}, {110, 6}, {112, 2},
     {121, 3}, {289, 11}, {304, 5}, {306, 73}, {319, 5}, {324, 5}, {329, 7}, {330, 13},
-    {347, 569}};
+    {347, 568}};
 }  // namespace
 
 TEST(Reihentabellen, HaveTheSizesOfTheCatalogue) {
