@@ -1,27 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <vector>
-
 #include "bahnenprogramm.h"
-#include "core/kombinatorik.h"
+#include "offene_teilmengen.h"
 
 using namespace systemgen;
-
-namespace {
-// t-subsets of 1..v that no row holds.
-std::int64_t Offen(const Reihen& reihen, int v, int t) {
-    std::set<std::vector<int>> bedeckt;
-    for (const auto& r : reihen)
-        quintaro::FuerAlleKombinationen(int(r.size()), t, [&](const std::vector<int>& pos) {
-            std::vector<int> teil;
-            for (int i : pos) teil.push_back(r[std::size_t(i - 1)]);
-            bedeckt.insert(teil);
-            return true;
-        });
-    return quintaro::Binomial(v, t) - std::int64_t(bedeckt.size());
-}
-}  // namespace
 
 // Needs cbc (coinor-cbc, installed by scripts/install-deps).
 TEST(UeberdeckungPerProgramm, FindsInvariantCoveringsAndProvesWhereNoneExists) {

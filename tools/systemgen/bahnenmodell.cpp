@@ -1,7 +1,9 @@
 #include "bahnenmodell.h"
 
+#include <algorithm>
 #include <bit>
 #include <map>
+#include <numeric>
 #include <set>
 #include <unordered_map>
 
@@ -62,6 +64,14 @@ Bahnenmodell Modell(int k, int t, const Gruppe& gruppe, bool mitStufen) {
     Bahnenmodell m;
     m.elemente = Elemente(gruppe);
     const auto tBahn = Bahnen(gruppe.v, t, m.elemente, m.tGroesse);
+    const auto punktBahn = Bahnen(gruppe.v, 1, m.elemente, m.punktGroesse);
+    m.tDurchPunkt.resize(m.tGroesse.size());
+    std::vector<bool> gesehen(m.tGroesse.size(), false);
+    for (auto [teil, id] : tBahn)
+        if (!gesehen[std::size_t(id)]) {
+            gesehen[std::size_t(id)] = true;
+            m.tDurchPunkt[std::size_t(id)] = Durch(teil, 1, m.tGroesse[std::size_t(id)], punktBahn, m.punktGroesse);
+        }
     std::vector<std::unordered_map<Maske, int>> sBahn;
     std::vector<std::vector<std::int64_t>> sGroesse(mitStufen ? std::size_t(t - 1) : 0);
     for (int s = 1; s <= int(sGroesse.size()); ++s) {
@@ -101,6 +111,34 @@ Bahnenmodell Modell(int k, int t, const Gruppe& gruppe, bool mitStufen) {
         return true;
     });
     return m;
+}
+
+std::vector<int> Klassen(const Bahnenmodell& m, const std::vector<Perm>& symmetrien) {
+    std::unordered_map<Maske, int> nummer;
+    for (std::size_t z = 0; z < m.vertreter.size(); ++z) nummer.emplace(m.vertreter[z], int(z));
+    std::vector<int> wurzel(m.vertreter.size());
+    std::iota(wurzel.begin(), wurzel.end(), 0);
+    const auto finde = [&](int z) {
+        while (wurzel[std::size_t(z)] != z) z = wurzel[std::size_t(z)] = wurzel[std::size_t(wurzel[std::size_t(z)])];
+        return z;
+    };
+    for (std::size_t z = 0; z < m.vertreter.size(); ++z)
+        for (const auto& s : symmetrien) {
+            const Maske bild = Bild(s, m.vertreter[z]);
+            Maske kleinstes = bild;
+            for (const auto& p : m.elemente) kleinstes = std::min(kleinstes, Bild(p, bild));
+            const int a = finde(int(z)), b = finde(nummer.at(kleinstes));
+            wurzel[std::size_t(std::max(a, b))] = std::min(a, b);
+        }
+    std::vector<int> klasse(m.vertreter.size());
+    for (std::size_t z = 0; z < klasse.size(); ++z) klasse[z] = finde(int(z));
+    return klasse;
+}
+
+std::int64_t ErreichbareZeilen(const Bahnenmodell& m, std::int64_t zeilen) {
+    std::int64_t teiler = 0;
+    for (auto g : m.groesse) teiler = std::gcd(teiler, g);
+    return teiler > 0 ? zeilen / teiler * teiler : zeilen;
 }
 
 Reihen Ausrollen(const Bahnenmodell& m, const std::vector<int>& gewaehlt) {

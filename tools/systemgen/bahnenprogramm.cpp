@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
 #include <sstream>
 
 #include "bahnenmodell.h"
@@ -99,12 +98,9 @@ Programmergebnis UeberdeckungPerProgramm(int k, int t, const Gruppe& gruppe, std
     if (!mkdtemp(muster.data())) return {std::nullopt, false, "kein Arbeitsordner"};
     const std::filesystem::path ordner = muster;
     SchreibeProgramm(m, gruppe.v, k, t, ordner / "p.lp");
-    // cutoff: only coverings within the row budget count; the first one ends the run. Row counts come in
-    // multiples of the orbit lengths' gcd, so the budget shrinks to the largest such multiple, which lets a
-    // bound between the two already prove that there is none.
-    std::int64_t teiler = 0;
-    for (auto g : m.groesse) teiler = std::gcd(teiler, g);
-    const std::int64_t erreichbar = teiler > 0 ? zeilen / teiler * teiler : zeilen;
+    // cutoff: only coverings within the row budget count; the first one ends the run. A solver bound between
+    // the reachable row count and the budget then already proves that there is none.
+    const std::int64_t erreichbar = ErreichbareZeilen(m, zeilen);
     const std::string befehl = "cbc '" + (ordner / "p.lp").string() + "' sec " + std::to_string(sekunden) +
                                " threads 1 cutoff " + std::to_string(erreichbar) + ".5 maxSo 1 solve solu '" +
                                (ordner / "p.sol").string() + "' > '" + (ordner / "p.log").string() + "' 2>&1";

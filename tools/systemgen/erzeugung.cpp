@@ -318,11 +318,14 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (auto fest = FesteTabelle(index)) return {*fest, "vorgegeben"};
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     // The integer program over a prescribed group comes first, for pair coverings too: the point of asking
-    // for it is its answer for that group, not whatever the searches make of the table afterwards.
-    const bool programmZuerst = vorgaben.programmSekunden > 0 && vorgaben.gruppe && s.GA > 0;
-    if (programmZuerst) {
+    // for it is its answer for that group, not whatever the searches make of the table afterwards. A pair
+    // covering with --bahnen asks the same of the depth-first search over the group's orbits.
+    const bool bahnenZuerst =
+        vorgaben.gruppe && s.GA > 0 && (vorgaben.programmSekunden > 0 || (s.GA == 2 && vorgaben.bahnen));
+    if (bahnenZuerst) {
         if (auto d = UeberdeckungAusBahnen(s, vorgaben, zufall())) return *d;
-        if (vorgaben.nurGruppe) return {tabellen[std::size_t(index)], "Programm: keine"};
+        if (vorgaben.nurGruppe)
+            return {tabellen[std::size_t(index)], vorgaben.programmSekunden > 0 ? "Programm: keine" : "Bahnen: keine"};
     }
     if (IstDesign(s))
         if (auto d = DesignMitAutomorphismen(s, zufall())) return *d;
@@ -363,7 +366,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
         weiter.Nachbessern();
         return {weiter.Ergebnis(), mitGruppe->methode + " + Suche"};
     }
-    if (s.GA > 0 && !programmZuerst)
+    if (s.GA > 0 && !bahnenZuerst)
         if (auto d = UeberdeckungAusBahnen(s, vorgaben, zufall())) return *d;
     const int t = s.GA > 0 ? s.GA : 2;
     const bool weiter = vorgaben.weiter && s.GA > 0 && FormGueltig(tabellen[std::size_t(index)], s);

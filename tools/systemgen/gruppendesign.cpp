@@ -26,6 +26,41 @@ std::vector<std::vector<int>> Elemente(const Gruppe& g) {
     return liste;
 }
 
+namespace {
+// Normalisers of Z_n on `bahnen` n-cycles with `fest` fixed points: every unit multiplying all cycles at once,
+// the cycles and the fixed points permuted among themselves, and (for the cyclic group alone, not once a
+// multiplier belongs to it) each cycle shifted on its own.
+std::vector<Perm> Symmetrien(int n, int bahnen, int fest, bool verschieben) {
+    const int v = n * bahnen + fest;
+    const auto abbildung = [&](auto bild) {
+        Perm p(static_cast<std::size_t>(v));
+        for (int i = 0; i < v; ++i) p[std::size_t(i)] = i < n * bahnen ? bild(i / n, i % n) : i;
+        return p;
+    };
+    std::vector<Perm> erzeuger;
+    for (int u = 2; u < n; ++u)
+        if (std::gcd(u, n) == 1) erzeuger.push_back(abbildung([&](int c, int x) { return c * n + x * u % n; }));
+    if (verschieben)
+        for (int c = 1; c < bahnen; ++c)
+            erzeuger.push_back(abbildung([&](int d, int x) { return d * n + (d == c ? (x + 1) % n : x); }));
+    if (bahnen > 1) {
+        erzeuger.push_back(abbildung([&](int c, int x) { return (c < 2 ? 1 - c : c) * n + x; }));
+        erzeuger.push_back(abbildung([&](int c, int x) { return (c + 1) % bahnen * n + x; }));
+    }
+    if (fest > 1) {
+        const int erster = n * bahnen;
+        Perm tausch(static_cast<std::size_t>(v)), kreis(static_cast<std::size_t>(v));
+        for (int i = 0; i < v; ++i) {
+            tausch[std::size_t(i)] = i == erster ? erster + 1 : i == erster + 1 ? erster : i;
+            kreis[std::size_t(i)] = i < erster ? i : erster + (i - erster + 1) % fest;
+        }
+        erzeuger.push_back(tausch);
+        erzeuger.push_back(kreis);
+    }
+    return erzeuger;
+}
+}  // namespace
+
 Gruppe Zyklisch(int n, int bahnen, int fest) {
     const int v = n * bahnen + fest;
     Perm p(static_cast<std::size_t>(v));
@@ -34,11 +69,12 @@ Gruppe Zyklisch(int n, int bahnen, int fest) {
     name += std::to_string(n);
     if (bahnen > 1) name += '^' + std::to_string(bahnen);
     if (fest > 0) name += '+' + std::to_string(fest);
-    return {name, v, {p}};
+    return {name, v, {p}, Symmetrien(n, bahnen, fest, true)};
 }
 
 Gruppe Affin(int n, int faktor, int bahnen, int fest) {
     auto g = Zyklisch(n, bahnen, fest);
+    g.symmetrien = Symmetrien(n, bahnen, fest, false);
     Perm q(static_cast<std::size_t>(g.v));
     for (int i = 0; i < g.v; ++i) q[std::size_t(i)] = i < n * bahnen ? i / n * n + (i % n) * faktor % n : i;
     g.erzeuger.push_back(q);
@@ -56,7 +92,7 @@ Gruppe Produkt(int a, int b) {
         }
     std::string name = "Z";
     name += std::to_string(a) + "xZ" + std::to_string(b);
-    return {name, a * b, {p, q}};
+    return {name, a * b, {p, q}, {}};
 }
 
 std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen) {
@@ -81,20 +117,32 @@ std::vector<Gruppe> KleineGruppen(int v, int hoechstensBahnen) {
 
 namespace {
 // Depth-first search for orbits covering every t-orbit within a budget of blocks: branch on the uncovered
-// t-orbit with the fewest orbits that fit, prune when even perfectly packed blocks could not cover the rest.
+// t-orbit with the fewest orbits that fit, prune when even perfectly packed blocks could not cover the rest,
+// counted over all t-subsets and point by point (a block through a point covers at most C(k-1, t-1) of the
+// t-subsets through it, so each point needs its own share of blocks, and the blocks have k places each).
+// At the first branching, orbits that the group's symmetries map onto each other are tried once, and each
+// class once tried is left out of the branches after it: a covering using it maps onto one already searched.
 class BahnenUeberdeckung {
 public:
-    BahnenUeberdeckung(const Bahnenmodell& m, int k, int t, std::int64_t knotenGrenze, std::uint64_t saat)
+    BahnenUeberdeckung(const Bahnenmodell& m, int k, int t, std::vector<int> klasse, std::int64_t knotenGrenze,
+                       std::uint64_t saat)
         : m_(m),
+          klasse_(std::move(klasse)),
+          verboten_(m.spalten.size(), false),
+          k_(k),
           proBlock_(quintaro::Binomial(k, t)),
+          proPunkt_(quintaro::Binomial(k - 1, t - 1)),
           grenze_(knotenGrenze),
           zufall_(saat),
           bedeckt_(m.tGroesse.size(), 0),
-          zeilenZu_(m.tGroesse.size()) {
+          zeilenZu_(m.tGroesse.size()),
+          offenDurch_(m.punktGroesse.size(), 0) {
         for (std::size_t z = 0; z < m.spalten.size(); ++z)
             for (int s : m.spalten[z]) zeilenZu_[std::size_t(s)].push_back(int(z));
         for (auto& l : zeilenZu_) std::shuffle(l.begin(), l.end(), zufall_);
         for (auto g : m.tGroesse) offen_ += g;
+        for (const auto& durch : m.tDurchPunkt)
+            for (auto [p, n] : durch) offenDurch_[std::size_t(p)] += n;
     }
 
     // False when the node limit cut the last search short.
@@ -103,30 +151,55 @@ public:
 
     std::optional<std::vector<int>> Suche(std::int64_t budget) {
         if (offen_ == 0) return gewaehlt_;
-        if (++knoten_ > grenze_ || (offen_ + proBlock_ - 1) / proBlock_ > budget) return std::nullopt;
+        if (++knoten_ > grenze_ || (offen_ + proBlock_ - 1) / proBlock_ > budget || Plaetze() > k_ * budget)
+            return std::nullopt;
         int spalte = -1;
         std::size_t wenigste = SIZE_MAX;
         for (std::size_t s = 0; s < bedeckt_.size(); ++s) {
             if (bedeckt_[s]) continue;
             std::size_t n = 0;
-            for (int z : zeilenZu_[s]) n += m_.groesse[std::size_t(z)] <= budget;
+            for (int z : zeilenZu_[s]) n += Passt(z, budget);
             if (n < wenigste) wenigste = n, spalte = int(s);
         }
+        const bool erste = gewaehlt_.empty() && !klasse_.empty();
+        std::vector<int> ausgeschlossen;
+        std::optional<std::vector<int>> loesung;
         for (int z : zeilenZu_[std::size_t(spalte)]) {
-            if (m_.groesse[std::size_t(z)] > budget) continue;
+            if (!Passt(z, budget)) continue;
             Waehle(z, +1);
-            if (auto l = Suche(budget - m_.groesse[std::size_t(z)])) return l;
+            loesung = Suche(budget - m_.groesse[std::size_t(z)]);
             Waehle(z, -1);
-            if (knoten_ > grenze_) break;
+            if (loesung || knoten_ > grenze_) break;
+            if (erste)
+                for (std::size_t y = 0; y < klasse_.size(); ++y)
+                    if (klasse_[y] == klasse_[std::size_t(z)]) verboten_[y] = true, ausgeschlossen.push_back(int(y));
         }
-        return std::nullopt;
+        for (int y : ausgeschlossen) verboten_[std::size_t(y)] = false;
+        return loesung;
     }
 
 private:
+    bool Passt(int z, std::int64_t budget) const {
+        return m_.groesse[std::size_t(z)] <= budget && !verboten_[std::size_t(z)];
+    }
+
+    // Places in blocks that the points still need: per point, its open t-subsets over C(k-1, t-1), rounded up.
+    std::int64_t Plaetze() const {
+        std::int64_t plaetze = 0;
+        for (std::size_t p = 0; p < offenDurch_.size(); ++p)
+            plaetze += m_.punktGroesse[p] * ((offenDurch_[p] + proPunkt_ - 1) / proPunkt_);
+        return plaetze;
+    }
+
+    void Offen(int s, int plus) {
+        offen_ += plus * m_.tGroesse[std::size_t(s)];
+        for (auto [p, n] : m_.tDurchPunkt[std::size_t(s)]) offenDurch_[std::size_t(p)] += plus * n;
+    }
+
     void Waehle(int z, int plus) {
         for (int s : m_.spalten[std::size_t(z)]) {
-            if (plus > 0 && bedeckt_[std::size_t(s)]++ == 0) offen_ -= m_.tGroesse[std::size_t(s)];
-            if (plus < 0 && --bedeckt_[std::size_t(s)] == 0) offen_ += m_.tGroesse[std::size_t(s)];
+            if (plus > 0 && bedeckt_[std::size_t(s)]++ == 0) Offen(s, -1);
+            if (plus < 0 && --bedeckt_[std::size_t(s)] == 0) Offen(s, +1);
         }
         if (plus > 0)
             gewaehlt_.push_back(z);
@@ -135,10 +208,13 @@ private:
     }
 
     const Bahnenmodell& m_;
-    std::int64_t proBlock_, grenze_, knoten_ = 0, offen_ = 0;
+    std::vector<int> klasse_;
+    std::vector<bool> verboten_;
+    std::int64_t k_, proBlock_, proPunkt_, grenze_, knoten_ = 0, offen_ = 0;
     std::mt19937_64 zufall_;
     std::vector<int> bedeckt_;
     std::vector<std::vector<int>> zeilenZu_;
+    std::vector<std::int64_t> offenDurch_;  // per point orbit: open t-subsets through one of its points
     std::vector<int> gewaehlt_;
 };
 }  // namespace
@@ -179,8 +255,8 @@ std::optional<Reihen> DesignMitGruppe(int k, int t, const Gruppe& gruppe, std::i
 std::optional<Reihen> UeberdeckungMitGruppe(int k, int t, const Gruppe& gruppe, std::int64_t zeilen,
                                             std::int64_t knotenGrenze, std::uint64_t saat, bool* durchsucht) {
     const auto m = Modell(k, t, gruppe);
-    BahnenUeberdeckung suche(m, k, t, knotenGrenze, saat);
-    const auto loesung = suche.Suche(zeilen);
+    BahnenUeberdeckung suche(m, k, t, Klassen(m, gruppe.symmetrien), knotenGrenze, saat);
+    const auto loesung = suche.Suche(ErreichbareZeilen(m, zeilen));
     if (durchsucht) *durchsucht = !loesung && suche.Durchsucht();
     if (!loesung) {
         std::fprintf(stderr, "    Bahnen %-14s %zu Bahnen der Reihen, %zu der Teilmengen: keine, %s nach %lld Knoten\n",

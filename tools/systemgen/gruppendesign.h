@@ -16,6 +16,10 @@ struct Gruppe {
     std::string name;
     int v = 0;
     std::vector<std::vector<int>> erzeuger;
+    // Permutations that normalise the group, so they map its orbits onto orbits and invariant coverings onto
+    // invariant coverings: a search over the orbits needs to try only one of each set of choices they map
+    // onto each other. Generators only; empty when none are known.
+    std::vector<std::vector<int>> symmetrien;
 };
 
 // Z_n acting as `bahnen` n-cycles on 0..n*bahnen-1, plus `fest` fixed points after them.

@@ -23,7 +23,8 @@
 // --knoten bounds its search nodes per try (default one million). --programm replaces that search by the
 // integer program over the orbits, solved by cbc within the given seconds per group: it either finds a
 // covering, proves that the group allows none within the row count, or reports the bound it reached. With
-// --gruppe it is tried first, for pair coverings as well.
+// --gruppe it is tried first, for pair coverings as well; a pair covering with --gruppe and --bahnen tries the
+// depth-first search over that group's orbits first (--knoten bounds it).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -21,7 +21,7 @@ Form NeueForm(int m, int c, bool tauschen, int fest, const std::vector<std::vect
     if (tauschen) std::swap(p[std::size_t(x)], p[std::size_t(y)]);
     char name[32];
     std::snprintf(name, sizeof name, fest > 0 ? "Z%d^%d+%s+%d" : "Z%d^%d+%s", m, c, tauschen ? "(xy)" : "2", fest);
-    Form f{{name, v, {p}}, {}};
+    Form f{{name, v, {p}, {}}, {}};
     // Values 1-based: the pair's partners are given 0-based among the copies or the fixed points after x, y.
     for (const auto& paar : xyPaare) f.xyZeilen.push_back({x + 1, y + 1, paar[0] + 1, paar[1] + 1});
     return f;
