@@ -318,10 +318,11 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (auto fest = FesteTabelle(index)) return {*fest, "vorgegeben"};
     std::mt19937_64 zufall(vorgaben.saat * 0x9E3779B97F4A7C15ull + std::uint64_t(index));
     // The integer program over a prescribed group comes first, for pair coverings too: the point of asking
-    // for it is its answer for that group, not whatever the searches make of the table afterwards. A pair
-    // covering with --bahnen asks the same of the depth-first search over the group's orbits.
-    const bool bahnenZuerst =
-        vorgaben.gruppe && s.GA > 0 && (vorgaben.programmSekunden > 0 || (s.GA == 2 && vorgaben.bahnen));
+    // for it is its answer for that group, not whatever the searches make of the table afterwards. The
+    // depth-first search over the group's orbits comes first in the same way for a pair covering with
+    // --bahnen, and for larger subsets with --nur-gruppe.
+    const bool bahnenZuerst = vorgaben.gruppe && s.GA > 0 &&
+                              (vorgaben.programmSekunden > 0 || (s.GA == 2 ? vorgaben.bahnen : vorgaben.nurGruppe));
     if (bahnenZuerst) {
         if (auto d = UeberdeckungAusBahnen(s, vorgaben, zufall())) return *d;
         if (vorgaben.nurGruppe)
