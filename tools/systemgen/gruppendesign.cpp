@@ -120,8 +120,9 @@ namespace {
 // t-orbit with the fewest orbits that fit, prune when even perfectly packed blocks could not cover the rest,
 // counted over all t-subsets and point by point (a block through a point covers at most C(k-1, t-1) of the
 // t-subsets through it, so each point needs its own share of blocks, and the blocks have k places each).
-// At the first branching, orbits that the group's symmetries map onto each other are tried once, and each
-// class once tried is left out of the branches after it: a covering using it maps onto one already searched.
+// An orbit once tried is left out of the branches after it, since every covering with it has been searched;
+// at the first branching this holds for its whole class under the group's symmetries, as a covering with
+// any orbit of the class maps onto one with the orbit tried.
 class BahnenUeberdeckung {
 public:
     BahnenUeberdeckung(const Bahnenmodell& m, int k, int t, std::vector<int> klasse, std::int64_t knotenGrenze,
@@ -136,11 +137,14 @@ public:
           zufall_(saat),
           bedeckt_(m.tGroesse.size(), 0),
           zeilenZu_(m.tGroesse.size()),
-          offenDurch_(m.punktGroesse.size(), 0) {
+          offenDurch_(m.punktGroesse.size(), 0),
+          neu_(m.spalten.size(), 0) {
         for (std::size_t z = 0; z < m.spalten.size(); ++z)
             for (int s : m.spalten[z]) zeilenZu_[std::size_t(s)].push_back(int(z));
         for (auto& l : zeilenZu_) std::shuffle(l.begin(), l.end(), zufall_);
         for (auto g : m.tGroesse) offen_ += g;
+        for (std::size_t z = 0; z < m.spalten.size(); ++z)
+            for (int s : m.spalten[z]) neu_[z] += m.tGroesse[std::size_t(s)];
         for (const auto& durch : m.tDurchPunkt)
             for (auto [p, n] : durch) offenDurch_[std::size_t(p)] += n;
     }
@@ -158,7 +162,8 @@ public:
         for (std::size_t s = 0; s < bedeckt_.size(); ++s) {
             if (bedeckt_[s]) continue;
             std::size_t n = 0;
-            for (int z : zeilenZu_[s]) n += Passt(z, budget);
+            for (auto z = zeilenZu_[s].begin(); z != zeilenZu_[s].end() && n < wenigste; ++z)
+                n += Passt(*z, budget);
             if (n < wenigste) wenigste = n, spalte = int(s);
         }
         const bool erste = gewaehlt_.empty() && !klasse_.empty();
@@ -170,7 +175,11 @@ public:
             loesung = Suche(budget - m_.groesse[std::size_t(z)]);
             Waehle(z, -1);
             if (loesung || knoten_ > grenze_) break;
-            if (erste)
+            // Every covering with z has been searched: the branches after this one do without it.
+            if (!erste) {
+                verboten_[std::size_t(z)] = true;
+                ausgeschlossen.push_back(z);
+            } else
                 for (std::size_t y = 0; y < klasse_.size(); ++y)
                     if (klasse_[y] == klasse_[std::size_t(z)]) verboten_[y] = true, ausgeschlossen.push_back(int(y));
         }
@@ -179,8 +188,12 @@ public:
     }
 
 private:
+    // Whether orbit z may be chosen: within the budget, not left out, and not wasting more places on subsets
+    // covered already than the budget has to spare.
     bool Passt(int z, std::int64_t budget) const {
-        return m_.groesse[std::size_t(z)] <= budget && !verboten_[std::size_t(z)];
+        const auto groesse = m_.groesse[std::size_t(z)];
+        return groesse <= budget && !verboten_[std::size_t(z)] &&
+               groesse * proBlock_ - neu_[std::size_t(z)] <= budget * proBlock_ - offen_;
     }
 
     // Places in blocks that the points still need: per point, its open t-subsets over C(k-1, t-1), rounded up.
@@ -192,8 +205,10 @@ private:
     }
 
     void Offen(int s, int plus) {
-        offen_ += plus * m_.tGroesse[std::size_t(s)];
+        const auto groesse = m_.tGroesse[std::size_t(s)];
+        offen_ += plus * groesse;
         for (auto [p, n] : m_.tDurchPunkt[std::size_t(s)]) offenDurch_[std::size_t(p)] += plus * n;
+        for (int z : zeilenZu_[std::size_t(s)]) neu_[std::size_t(z)] += plus * groesse;
     }
 
     void Waehle(int z, int plus) {
@@ -215,6 +230,7 @@ private:
     std::vector<int> bedeckt_;
     std::vector<std::vector<int>> zeilenZu_;
     std::vector<std::int64_t> offenDurch_;  // per point orbit: open t-subsets through one of its points
+    std::vector<std::int64_t> neu_;         // per orbit: open t-subsets it would cover
     std::vector<int> gewaehlt_;
 };
 }  // namespace
