@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "bahnenprogramm.h"
-#include "offene_teilmengen.h"
+#include "bahnenfaelle.h"
 
 using namespace systemgen;
 
 // Needs cbc (coinor-cbc, installed by scripts/install-deps).
 TEST(UeberdeckungPerProgramm, FindsInvariantCoveringsAndProvesWhereNoneExists) {
-    struct Fall {
-        const char* name;
-        int k, t;
-        Gruppe gruppe;
-        int zeilen;
-        bool gibtEs;
-    };
-    const Fall faelle[] = {
+    const Bahnenfall faelle[] = {
         {"Fano-Ebene zyklisch", 3, 2, Zyklisch(7), 7, true},
         {"STS(9) als affine Ebene", 3, 2, Produkt(3, 3), 12, true},
         {"kein zyklisches STS(9)", 3, 2, Zyklisch(9), 12, false},

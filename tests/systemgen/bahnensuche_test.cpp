@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gruppendesign.h"
-#include "offene_teilmengen.h"
+#include "bahnenfaelle.h"
 
 using namespace systemgen;
 
@@ -9,14 +9,7 @@ using namespace systemgen;
 // branching) and once without: both must agree with what is known to exist, and "none" must come from a
 // search that went to the end.
 TEST(UeberdeckungMitGruppe, SymmetriesKeepWhatExistsAndProveWhatDoesNot) {
-    struct Fall {
-        const char* name;
-        int k, t;
-        Gruppe gruppe;
-        int zeilen;
-        bool gibtEs;
-    };
-    const Fall faelle[] = {
+    const Bahnenfall faelle[] = {
         {"Fano-Ebene zyklisch", 3, 2, Zyklisch(7), 7, true},
         {"projektive Ebene der Ordnung 3", 4, 2, Zyklisch(13), 13, true},
         {"affine Ebene der Ordnung 4, Z15 mit Fixpunkt", 4, 2, Zyklisch(15, 1, 1), 20, true},

@@ -1,12 +1,23 @@
 #pragma once
-// Test helper: how many t-subsets of 1..v no row of a table holds.
+// Test helpers for the searches over orbits: a case with its expected answer, and how many t-subsets of
+// 1..v no row of a table holds.
 #include <set>
 #include <vector>
 
 #include "core/kombinatorik.h"
+#include "gruppendesign.h"
 #include "reihen.h"
 
 namespace systemgen {
+
+// Cover the t-subsets by k-sets in at most `zeilen` rows invariant under `gruppe`; `gibtEs`: whether that exists.
+struct Bahnenfall {
+    const char* name;
+    int k, t;
+    Gruppe gruppe;
+    int zeilen;
+    bool gibtEs;
+};
 
 inline std::int64_t Offen(const Reihen& reihen, int v, int t) {
     std::set<std::vector<int>> bedeckt;
