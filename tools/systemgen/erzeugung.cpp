@@ -362,7 +362,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     if (mitGruppe && vorgaben.gruppe) {
         // A prescribed shape that fell short: the free search goes on from its table, symmetry given up.
         Ueberdeckungssuche weiter(s.WZ, s.RG, 2, mitGruppe->reihen, zufall());
-        weiter.Tabusuche(vorgaben.schritte);
+        weiter.Tabusuche(vorgaben.schritte, vorgaben.gewichte);
         weiter.Gluehen(vorgaben.schritte);
         weiter.Nachbessern();
         return {weiter.Ergebnis(), mitGruppe->methode + " + Suche"};
@@ -384,7 +384,7 @@ Erzeugnis Erzeuge(int index, const quintaro::TSysteme& s, const Vorgaben& vorgab
     Ueberdeckungssuche suche(s.WZ, s.RG, t, start ? *start : Startreihen(s.WZ, s.RG, s.TR, zufall), zufall());
     if (s.GA > 0) {
         // Tabu search first; annealing from its best state when that is not complete.
-        suche.Tabusuche(vorgaben.schritte);
+        suche.Tabusuche(vorgaben.schritte, vorgaben.gewichte);
         suche.Gluehen(vorgaben.schritte);
     } else {
         // Without a guarantee the pair count only has to be good, not optimal.

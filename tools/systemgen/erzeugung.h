@@ -23,6 +23,7 @@ struct Vorgaben {
     bool nurPlan = false;               // pair coverings: the transversal design's table, repaired, nothing after it
     std::int64_t knoten = 1'000'000;    // search nodes per group and try of the depth-first search over orbits
     int programmSekunden = 0;           // > 0: the integer program (cbc) instead of that search, seconds per group
+    bool gewichte = false;              // the tabu search with weights on subsets that stay uncovered
 };
 
 struct Erzeugnis {

@@ -3,7 +3,7 @@
 //   systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S]
 //             [--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS[,FAKTOR]]
 //             [--nur-gruppe] [--nur-plan] [--reparatur RUNDEN] [--knoten MILLIONEN]
-//             [--programm SEKUNDEN]
+//             [--programm SEKUNDEN] [--gewichte]
 //   systemgen --entry N --einlesen TEXTDATEI   (entry N's rows from a text file, one row per line,
 //                                               values joined by commas; checked like a generated table;
 //                                               tools/systemgen/tabellen/N.txt keeps tables found elsewhere)
@@ -25,7 +25,8 @@
 // covering, proves that the group allows none within the row count, or reports the bound it reached. With
 // --gruppe it is tried first, for pair coverings as well. Without --programm, the depth-first search over the
 // group's orbits comes first in the same way (--knoten bounds it): for a pair covering with --gruppe and
-// --bahnen, for any other entry with --gruppe and --nur-gruppe.
+// --bahnen, for any other entry with --gruppe and --nur-gruppe. --gewichte lets the tabu search weigh
+// subsets that stay uncovered for long more heavily.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -152,6 +153,8 @@ int main(int argc, char** argv) {
             vorgaben.nurGruppe = true;
         else if (a == "--nur-plan")
             vorgaben.nurPlan = true;
+        else if (a == "--gewichte")
+            vorgaben.gewichte = true;
         else if (a == "--knoten")
             vorgaben.knoten = std::int64_t(std::stod(wert()) * 1e6);
         else if (a == "--programm")
@@ -163,7 +166,7 @@ int main(int argc, char** argv) {
                 stderr,
                 "Aufruf: systemgen [--entry N | --from A --to B | --liste A,B,...] [--schritte MILLIONEN] [--saat S] "
                 "[--bahnen] [--weiter] [--offen] [--frisch] [--immer] [--datei PFAD] [--gruppe M,C,F,BASIS[,FAKTOR]] "
-                "[--nur-gruppe] [--nur-plan] [--reparatur RUNDEN] [--knoten MILLIONEN] [--programm SEKUNDEN] | --entry N --einlesen TEXTDATEI | "
+                "[--nur-gruppe] [--nur-plan] [--reparatur RUNDEN] [--knoten MILLIONEN] [--programm SEKUNDEN] [--gewichte] | --entry N --einlesen TEXTDATEI | "
                 "--status\n");
             return 2;
         }

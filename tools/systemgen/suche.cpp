@@ -62,6 +62,7 @@ Ueberdeckungssuche::Ueberdeckungssuche(int v, int k, int t, const Reihen& start,
         }
         return true;
     });
+    gewicht_ = zellGewicht_;
     std::vector<Block> bloecke;
     for (const auto& reihe : start) {
         Block b{};
@@ -77,11 +78,12 @@ void Ueberdeckungssuche::Setze(const std::vector<Block>& bloecke) {
     zaehler_.assign(zellen, 0);
     stelle_.assign(zellen, -1);
     offen_.clear();
-    offenGewicht_ = 0;
+    offenGewicht_ = offenKosten_ = 0;
     for (std::size_t z = 0; z < zellen; ++z) {
         stelle_[z] = std::int64_t(offen_.size());
         offen_.push_back(std::int64_t(z));
         offenGewicht_ += zellGewicht_[z];
+        offenKosten_ += gewicht_[z];
     }
     bloecke_ = bloecke;
     masken_.clear();
@@ -130,12 +132,27 @@ void Ueberdeckungssuche::Zaehle(std::int64_t rang, int plus) {
         offen_.pop_back();
         stelle_[std::size_t(zelle)] = -1;
         offenGewicht_ -= zellGewicht_[std::size_t(zelle)];
+        offenKosten_ -= gewicht_[std::size_t(zelle)];
     }
     z += plus;
     if (z == 0) {
         stelle_[std::size_t(zelle)] = std::int64_t(offen_.size());
         offen_.push_back(zelle);
         offenGewicht_ += zellGewicht_[std::size_t(zelle)];
+        offenKosten_ += gewicht_[std::size_t(zelle)];
+    }
+}
+
+void Ueberdeckungssuche::Gewichten() {
+    for (const auto z : offen_) gewicht_[std::size_t(z)] += zellGewicht_[std::size_t(z)];
+    offenKosten_ += offenGewicht_;
+    zugewichtet_ += offenGewicht_;
+    if (zugewichtet_ < 64 * std::int64_t(gewicht_.size())) return;
+    zugewichtet_ = 0;
+    offenKosten_ = 0;
+    for (std::size_t z = 0; z < gewicht_.size(); ++z) {
+        gewicht_[z] = zellGewicht_[z] + (gewicht_[z] - zellGewicht_[z]) / 2;
+        if (zaehler_[z] == 0) offenKosten_ += gewicht_[z];
     }
 }
 
@@ -163,23 +180,25 @@ void Ueberdeckungssuche::FuerTeileOhne(int b, int p, F&& f) const {
     }
 }
 
-int Ueberdeckungssuche::Aenderung(int b, int p, int y) {
+std::int64_t Ueberdeckungssuche::Aenderung(int b, int p, int y) {
     const int x = bloecke_[std::size_t(b)][std::size_t(p)];
     if (bahnen_) {
         // An orbit row may meet one orbit of t-subsets more than once: try the swap and undo it.
         const Maske neu = masken_[std::size_t(b)] ^ (Maske(1) << x) ^ (Maske(1) << y);
-        if (!VolleBahn(neu)) return 1 << 20;
-        const auto vorher = Unbedeckt();
+        if (!VolleBahn(neu)) return Unmoeglich;
+        const auto vorher = offenKosten_;
         Tausche(b, p, y);
-        const auto nachher = Unbedeckt();
+        const auto nachher = offenKosten_;
         const auto& blk = bloecke_[std::size_t(b)];
         Tausche(b, int(std::find(blk.begin(), blk.begin() + k_, std::uint8_t(y)) - blk.begin()), x);
-        return int(nachher - vorher);
+        return nachher - vorher;
     }
-    int aenderung = 0;
+    std::int64_t aenderung = 0;
     FuerTeileOhne(b, p, [&](const std::uint8_t* teil) {
-        if (zaehler_[std::size_t(zelle_[std::size_t(RangMit(teil, x))])] == 1) ++aenderung;
-        if (zaehler_[std::size_t(zelle_[std::size_t(RangMit(teil, y))])] == 0) --aenderung;
+        const auto weg = std::size_t(zelle_[std::size_t(RangMit(teil, x))]);
+        const auto dazu = std::size_t(zelle_[std::size_t(RangMit(teil, y))]);
+        if (zaehler_[weg] == 1) aenderung += gewicht_[weg];
+        if (zaehler_[dazu] == 0) aenderung -= gewicht_[dazu];
     });
     return aenderung;
 }
@@ -234,7 +253,7 @@ Ueberdeckungssuche::Zug Ueberdeckungssuche::BesterZug(std::int64_t rang, Erlaubt
         if (!erlaubt(kand.zeile, y)) continue;
         for (int p = 0; p < k_; ++p) {
             if (kand.ziel >> bl[std::size_t(p)] & 1) continue;
-            const int d = Aenderung(kand.zeile, p, y);
+            const auto d = Aenderung(kand.zeile, p, y);
             if (d < bester.d)
                 bester = {kand.zeile, p, y, d}, gleichviele = 1;
             else if (d == bester.d && zufall_() % std::uint64_t(++gleichviele) == 0)
@@ -244,7 +263,7 @@ Ueberdeckungssuche::Zug Ueberdeckungssuche::BesterZug(std::int64_t rang, Erlaubt
     return bester;
 }
 
-void Ueberdeckungssuche::Tabusuche(std::int64_t schritte) {
+void Ueberdeckungssuche::Tabusuche(std::int64_t schritte, bool gewichte) {
     if (bloecke_.empty()) return;
     std::vector<Block> besteBloecke = bloecke_;
     std::int64_t besteKosten = Unbedeckt();
@@ -255,7 +274,12 @@ void Ueberdeckungssuche::Tabusuche(std::int64_t schritte) {
         const auto zug = BesterZug(rang, [&](int zeile, int y) {
             return verboten[std::size_t(zeile) * std::size_t(v_) + std::size_t(y)] <= schritt;
         });
-        if (zug.zeile < 0 || zug.d >= (1 << 20)) continue;
+        if (zug.zeile < 0 || zug.d >= Unmoeglich) continue;
+        if (gewichte && zug.d >= 0) {
+            // A local minimum of the weighted cost: instead of a move, the open subsets weigh more.
+            Gewichten();
+            continue;
+        }
         const int x = bloecke_[std::size_t(zug.zeile)][std::size_t(zug.p)];
         Tausche(zug.zeile, zug.p, zug.y);
         verboten[std::size_t(zug.zeile) * std::size_t(v_) + std::size_t(x)] =
@@ -264,6 +288,11 @@ void Ueberdeckungssuche::Tabusuche(std::int64_t schritte) {
             besteKosten = Unbedeckt();
             besteBloecke = bloecke_;
         }
+    }
+    if (gewichte) {
+        gewicht_ = zellGewicht_;
+        zugewichtet_ = 0;
+        Setze(bloecke_);
     }
     if (Unbedeckt() > besteKosten) Setze(besteBloecke);
 }
@@ -290,7 +319,7 @@ void Ueberdeckungssuche::Gluehen(std::int64_t schritte) {
         }
         const std::int64_t rang = zellVertreter_[std::size_t(offen_[std::size_t(zufall_() % offen_.size())])];
         const auto [zeile, p, y, d] = BesterZug(rang, [](int, int) { return true; });
-        if (zeile < 0 || d >= (1 << 20)) continue;
+        if (zeile < 0 || d >= Unmoeglich) continue;
         if (d <= 0 || gleich(zufall_) < std::exp(-double(d) / temperatur)) {
             Tausche(zeile, p, y);
             if (Unbedeckt() < besteKosten) {
@@ -311,11 +340,12 @@ void Ueberdeckungssuche::Nachbessern() {
     // A repeated row becomes the cheapest row one swap away that is not yet present.
     for (int j = 0; j < b; ++j) {
         if (std::count(masken_.begin(), masken_.begin() + j, masken_[std::size_t(j)]) == 0) continue;
-        int bestP = -1, bestY = -1, bestD = 1 << 30;
+        int bestP = -1, bestY = -1;
+        std::int64_t bestD = Unmoeglich;
         for (int p = 0; p < k_; ++p)
             for (int y = 0; y < v_; ++y) {
                 if ((masken_[std::size_t(j)] >> y & 1) || vorhanden(neueMaske(j, p, y))) continue;
-                if (const int d = Aenderung(j, p, y); d < bestD) bestD = d, bestP = p, bestY = y;
+                if (const auto d = Aenderung(j, p, y); d < bestD) bestD = d, bestP = p, bestY = y;
             }
         if (bestP >= 0) Tausche(j, bestP, bestY);
     }
@@ -325,11 +355,12 @@ void Ueberdeckungssuche::Nachbessern() {
         for (auto m : masken_)
             for (int w = 0; w < v_; ++w) vorkommen[std::size_t(w)] += int(m >> w & 1);
         if (vorkommen[std::size_t(y)] > 0) continue;
-        int bestB = -1, bestP = -1, bestD = 1 << 30;
+        int bestB = -1, bestP = -1;
+        std::int64_t bestD = Unmoeglich;
         for (int j = 0; j < b; ++j)
             for (int p = 0; p < k_; ++p) {
                 if (vorkommen[bloecke_[std::size_t(j)][std::size_t(p)]] < 2 || vorhanden(neueMaske(j, p, y))) continue;
-                if (const int d = Aenderung(j, p, y); d < bestD) bestD = d, bestB = j, bestP = p;
+                if (const auto d = Aenderung(j, p, y); d < bestD) bestD = d, bestB = j, bestP = p;
             }
         if (bestB >= 0) Tausche(bestB, bestP, y);
     }

@@ -30,8 +30,11 @@ public:
     // the best state seen becomes the current one.
     void Gluehen(std::int64_t schritte);
     // Tabu search: always makes the best swap that covers a random uncovered t-subset, except swaps that put
-    // a value back into a row it recently left; stops and ends like Gluehen.
-    void Tabusuche(std::int64_t schritte);
+    // a value back into a row it recently left; stops and ends like Gluehen. With `gewichte` every t-subset
+    // carries a weight and a swap is made only when it covers more weight than it uncovers; where none
+    // does, every t-subset still uncovered weighs one more instead, so subsets that stay open for long pull
+    // the search towards them (weights are halved now and then).
+    void Tabusuche(std::int64_t schritte, bool gewichte = false);
     // Makes repeated rows distinct and brings unused values into the rows, each
     // by the swap that uncovers the fewest subsets (rows without orbit only).
     void Nachbessern();
@@ -49,15 +52,20 @@ private:
     std::int64_t Rang(const std::uint8_t* werte, int anzahl) const;
     // Rank of the (t-1)-subset `teil` (ascending) together with value w.
     std::int64_t RangMit(const std::uint8_t* teil, int w) const;
-    // Cost change when value at place p of row b becomes y.
-    int Aenderung(int b, int p, int y);
+    // Change of the weighted cost when value at place p of row b becomes y; `Unmoeglich` when the row
+    // would no longer have a full orbit.
+    static constexpr std::int64_t Unmoeglich = std::int64_t(1) << 50;
+    std::int64_t Aenderung(int b, int p, int y);
+    // Uncovered cells weigh one more (per t-subset), all weights are halved towards their base when large.
+    void Gewichten();
     void Tausche(int b, int p, int y);
     // Counts the t-subset `rang` (its orbit when rows stand for orbits).
     void Zaehle(std::int64_t rang, int plus);
     bool VolleBahn(Maske m) const;
     Maske Bild(std::size_t g, Maske m) const;
     struct Zug {
-        int zeile = -1, p = -1, y = -1, d = 1 << 30;
+        int zeile = -1, p = -1, y = -1;
+        std::int64_t d = Unmoeglich;
     };
     // The best swap that covers the t-subset `rang` (ties at random); `erlaubt(zeile, y)` filters swaps.
     template <typename Erlaubt>
@@ -77,6 +85,10 @@ private:
     std::vector<std::int64_t> zellGewicht_;  // t-subsets in the cell
     std::vector<std::int64_t> zellVertreter_;
     std::int64_t offenGewicht_ = 0;
+    // Weights of the cells: their t-subsets unless the weighted tabu search raised them; the cost the
+    // swaps are judged by is the weight of the uncovered cells.
+    std::vector<std::int64_t> gewicht_;
+    std::int64_t offenKosten_ = 0, zugewichtet_ = 0;
     bool bahnen_;
     std::vector<Block> bloecke_;
     std::vector<Maske> masken_;
