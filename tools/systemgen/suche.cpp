@@ -143,10 +143,11 @@ void Ueberdeckungssuche::Zaehle(std::int64_t rang, int plus) {
     }
 }
 
-void Ueberdeckungssuche::Gewichten() {
-    for (const auto z : offen_) gewicht_[std::size_t(z)] += zellGewicht_[std::size_t(z)];
-    offenKosten_ += offenGewicht_;
-    zugewichtet_ += offenGewicht_;
+void Ueberdeckungssuche::Gewichten(std::int64_t rang) {
+    const auto zelle = std::size_t(zelle_[std::size_t(rang)]);
+    gewicht_[zelle] += zellGewicht_[zelle];
+    offenKosten_ += zellGewicht_[zelle];
+    zugewichtet_ += zellGewicht_[zelle];
     if (zugewichtet_ < 64 * std::int64_t(gewicht_.size())) return;
     zugewichtet_ = 0;
     offenKosten_ = 0;
@@ -276,8 +277,8 @@ void Ueberdeckungssuche::Tabusuche(std::int64_t schritte, bool gewichte) {
         });
         if (zug.zeile < 0 || zug.d >= Unmoeglich) continue;
         if (gewichte && zug.d >= 0) {
-            // A local minimum of the weighted cost: instead of a move, the open subsets weigh more.
-            Gewichten();
+            // No swap that covers this subset gains weight: instead of a move, the subset weighs more.
+            Gewichten(rang);
             continue;
         }
         const int x = bloecke_[std::size_t(zug.zeile)][std::size_t(zug.p)];

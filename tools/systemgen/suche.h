@@ -31,9 +31,9 @@ public:
     void Gluehen(std::int64_t schritte);
     // Tabu search: always makes the best swap that covers a random uncovered t-subset, except swaps that put
     // a value back into a row it recently left; stops and ends like Gluehen. With `gewichte` every t-subset
-    // carries a weight and a swap is made only when it covers more weight than it uncovers; where none
-    // does, every t-subset still uncovered weighs one more instead, so subsets that stay open for long pull
-    // the search towards them (weights are halved now and then).
+    // carries a weight and a swap is made only when it covers more weight than it uncovers; where no
+    // swap that covers the chosen t-subset does, that subset weighs one more instead, so subsets that stay
+    // open for long pull the search towards them (weights are halved now and then).
     void Tabusuche(std::int64_t schritte, bool gewichte = false);
     // Makes repeated rows distinct and brings unused values into the rows, each
     // by the swap that uncovers the fewest subsets (rows without orbit only).
@@ -56,8 +56,9 @@ private:
     // would no longer have a full orbit.
     static constexpr std::int64_t Unmoeglich = std::int64_t(1) << 50;
     std::int64_t Aenderung(int b, int p, int y);
-    // Uncovered cells weigh one more (per t-subset), all weights are halved towards their base when large.
-    void Gewichten();
+    // The cell of the uncovered t-subset `rang` weighs one more (per t-subset); all weights are halved
+    // towards their base when large.
+    void Gewichten(std::int64_t rang);
     void Tausche(int b, int p, int y);
     // Counts the t-subset `rang` (its orbit when rows stand for orbits).
     void Zaehle(std::int64_t rang, int plus);
