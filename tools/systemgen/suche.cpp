@@ -291,9 +291,10 @@ void Ueberdeckungssuche::Tabusuche(std::int64_t schritte, bool gewichte) {
         }
     }
     if (gewichte) {
+        // Back to the plain cost; the coverage counts are unchanged.
         gewicht_ = zellGewicht_;
         zugewichtet_ = 0;
-        Setze(bloecke_);
+        offenKosten_ = offenGewicht_;
     }
     if (Unbedeckt() > besteKosten) Setze(besteBloecke);
 }
